@@ -1,0 +1,62 @@
+// Placements and ordered actions, as `probe` and `render` take them from
+// the command line.
+#pragma once
+
+#include <CLI/CLI.hpp>
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "host.h"
+
+namespace gaugehost {
+
+struct Placement {
+    std::string name;
+    std::optional<std::string> parameters;
+};
+
+struct Action {
+    enum Kind { Set, Fail, Clear, Time, Frames, Click, Hold, Drag, Service, Kill } kind;
+    int32_t token = 0;   // Set
+    double value = 0;    // Set, Time
+    uint32_t key = 0;    // Fail, Clear
+    long count = 0;      // Frames, Hold repeats
+    size_t instance = 0;
+    int x = 0, y = 0;
+    int32_t code = 0;    // Service
+};
+
+struct Scenario {
+    std::vector<std::string> modules;
+    std::vector<Placement> placements;
+    std::vector<Action> actions;
+};
+
+// Adds the --module, --place and action options to a command.
+class ScenarioOptions {
+public:
+    explicit ScenarioOptions(CLI::App& app);
+    // After parsing: the scenario in command-line order. Throws HostError
+    // naming the argument on a malformed value.
+    Scenario scenario(const CLI::App& app) const;
+
+private:
+    std::vector<std::string> modules_, places_, sets_, fails_, clears_, times_, frames_, clicks_, holds_,
+        drags_, services_, kills_;
+    CLI::Option *module_ = nullptr, *place_ = nullptr, *set_ = nullptr, *fail_ = nullptr, *clear_ = nullptr,
+                *time_ = nullptr, *frames_opt_ = nullptr, *click_ = nullptr, *hold_ = nullptr, *drag_ = nullptr,
+                *service_ = nullptr, *kill_ = nullptr;
+};
+
+// Loads the modules, places, installs (code 2) and connects (code 14) the
+// gauges, then applies the actions in order; one frame runs at the end
+// unless a --frames follows the last action that changes state.
+void run_scenario(Host& host, const Scenario& scenario);
+
+// Parses "any C floating-point literal" (nan and inf included) or 0x-hex.
+std::optional<double> parse_number(const std::string& text);
+
+}  // namespace gaugehost
