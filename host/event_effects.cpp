@@ -4,8 +4,77 @@
 
 namespace gaugehost {
 
+namespace {
+
+// COM and NAV radio frequencies: the host keeps the binary-coded-decimal
+// code 1 D3 D2 . D1 D0 MHz of the active frequency.
+struct RadioBand {
+    int low_mhz, high_mhz, channel_khz;
+};
+
+// Whole steps wrap within the band; a fraction step moves one channel and
+// wraps within its megahertz without carrying, as the radios' inner knob
+// does. A code that is no frequency of the band steps from its lowest one.
+uint32_t radio_frequency_step(uint32_t code, RadioBand band, int whole, int channels) {
+    const int d3 = (code >> 12) & 0xF, d2 = (code >> 8) & 0xF, d1 = (code >> 4) & 0xF, d0 = code & 0xF;
+    int mhz = 100 + 10 * d3 + d2;
+    int decimals = 10 * d1 + d0;  // tens of kilohertz
+    if (code > 0xFFFF || d2 > 9 || d1 > 9 || d0 > 9 || mhz < band.low_mhz || mhz > band.high_mhz) {
+        mhz = band.low_mhz;
+        decimals = 0;
+    }
+    const int count = 1000 / band.channel_khz;
+    auto channel_decimals = [&](int k) { return k * band.channel_khz / 10; };
+    int channel = count - 1;  // the channel the decimals stand for (or the one below)
+    while (channel > 0 && channel_decimals(channel) > decimals) --channel;
+    const int span = band.high_mhz - band.low_mhz + 1;
+    mhz = band.low_mhz + ((mhz - band.low_mhz + whole) % span + span) % span;
+    if (channels != 0) {
+        channel = ((channel + channels) % count + count) % count;
+        decimals = channel_decimals(channel);
+    }
+    const int tens_units = mhz - 100;
+    return uint32_t((tens_units / 10) << 12 | (tens_units % 10) << 8 | (decimals / 10) << 4 | (decimals % 10));
+}
+
+}  // namespace
+
 EventEffects EventEffects::standard() {
     EventEffects effects;
+
+    // COM and NAV radios: the heads' whole and fraction knobs.
+    {
+        constexpr RadioBand com{118, 136, 25};
+        constexpr RadioBand nav{108, 117, 50};
+        struct RadioStep {
+            KeyEvent event;
+            VariableToken token;
+            RadioBand band;
+            int whole, channels;
+        };
+        constexpr RadioStep steps[] = {
+            {65637, 23, com, +1, 0},   // COM1 whole up
+            {65636, 23, com, -1, 0},   // COM1 whole down
+            {65639, 23, com, 0, +1},   // COM1 fraction up
+            {65638, 23, com, 0, -1},   // COM1 fraction down
+            {66437, 870, com, +1, 0},  // COM2 whole up
+            {66436, 870, com, -1, 0},  // COM2 whole down
+            {66440, 870, com, 0, +1},  // COM2 fraction up
+            {66438, 870, com, 0, -1},  // COM2 fraction down
+            {65641, 24, nav, +1, 0},   // NAV1 whole up
+            {65640, 24, nav, -1, 0},   // NAV1 whole down
+            {65643, 24, nav, 0, +1},   // NAV1 fraction up
+            {65642, 24, nav, 0, -1},   // NAV1 fraction down
+            {65645, 27, nav, +1, 0},   // NAV2 whole up
+            {65644, 27, nav, -1, 0},   // NAV2 whole down
+            {65647, 27, nav, 0, +1},   // NAV2 fraction up
+            {65646, 27, nav, 0, -1},   // NAV2 fraction down
+        };
+        for (const RadioStep& s : steps)
+            effects.add(s.event, [s](VariableStore& variables, uint32_t) {
+                variables.set_code(s.token, radio_frequency_step(variables.code(s.token), s.band, s.whole, s.channels));
+            });
+    }
     return effects;
 }
 

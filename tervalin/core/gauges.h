@@ -6,3 +6,10 @@
 // Gauges are declared here, and enabled in the table of module.cpp, as
 // they are built; each is defined in its own gauge file as
 // `Gauge <lower-case name>_gauge` ("10000ft_Light" is light_10000ft_gauge).
+
+// Radios: the COM and NAV control heads.
+extern Gauge tervalin_nav1_gauge;
+extern Gauge tervalin_nav2_gauge;
+extern Gauge brinvale_com1_gauge;
+extern Gauge tervalin_com2_gauge;
+extern Gauge tervalin_com1_gauge;
