@@ -42,6 +42,29 @@ uint32_t radio_frequency_step(uint32_t code, RadioBand band, int whole, int chan
 EventEffects EventEffects::standard() {
     EventEffects effects;
 
+    // Light, smoke and NAV/GPS toggles: each flips its variable between 0
+    // and 1. "On" is the switches' own test (greater than 0), so a click
+    // always flips the picture, whatever odd value the variable held.
+    {
+        struct Toggle {
+            KeyEvent event;
+            VariableToken token;
+        };
+        constexpr Toggle toggles[] = {
+            {66239, 368},  // beacon lights
+            {65751, 14},   // landing lights
+            {66379, 619},  // navigation lights
+            {65750, 10},   // panel lights
+            {65560, 11},   // strobe lights
+            {65559, 15},   // smoke system
+            {66375, 848},  // NAV/GPS selection
+        };
+        for (const Toggle& t : toggles)
+            effects.add(t.event, [token = t.token](VariableStore& variables, uint32_t) {
+                variables.set(token, variables.number(token) > 0 ? 0 : 1);
+            });
+    }
+
     // COM and NAV radios: the heads' whole and fraction knobs.
     {
         constexpr RadioBand com{118, 136, 25};

@@ -7,6 +7,17 @@
 // they are built; each is defined in its own gauge file as
 // `Gauge <lower-case name>_gauge` ("10000ft_Light" is light_10000ft_gauge).
 
+// Cockpit controls: switches with click sound.
+extern Gauge beacon_lights_switch_gauge;
+extern Gauge landing_lights_switch_gauge;
+extern Gauge navigation_lights_switch_gauge;
+extern Gauge panel_lights_switch_gauge;
+extern Gauge strobe_lights_switch_gauge;
+extern Gauge smoke_switch_gauge;
+extern Gauge ils_switch_gauge;
+extern Gauge tacan_switch_gauge;
+extern Gauge nav_gps_switch_gauge;
+
 // Radios: the COM and NAV control heads.
 extern Gauge tervalin_nav1_gauge;
 extern Gauge tervalin_nav2_gauge;
