@@ -69,7 +69,7 @@ ArtBitmap com1_face{{.module = "tervalin", .id = 3110, .width = 380, .height = 1
                          label(cr, "TONE", 139, 189, 7);
                          // Selector legends around (76,159) and (201,159).
                          static const char* const mode[5] = {"OFF", "T/R", "T/R+G", "", "ON"};
-                         static const char* const chan[5] = {"", "MNL", "PRESET", "GRD", ""};
+                         static const char* const chan[5] = {"MNL", "", "PRESET", "", "GRD"};
                          selector_legend(cr, 76, 159, mode);
                          selector_legend(cr, 201, 159, chan);
                          label(cr, "VOL", 330, 150, 8);
