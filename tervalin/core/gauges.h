@@ -18,6 +18,14 @@ extern Gauge ils_switch_gauge;
 extern Gauge tacan_switch_gauge;
 extern Gauge nav_gps_switch_gauge;
 
+// Engine and system instruments
+extern Gauge engine_n1_gauge;
+extern Gauge engine_n2_gauge;
+extern Gauge turbine_temp_gauge;
+extern Gauge fuel_flow_gauge;
+extern Gauge hydraulic_pressure_gauge;
+extern Gauge voltmeter_gauge;
+
 // Radios: the COM and NAV control heads.
 extern Gauge tervalin_nav1_gauge;
 extern Gauge tervalin_nav2_gauge;
