@@ -203,12 +203,11 @@ inline void dark_lamp(cairo_t* cr, double x, double y, double size) {
     cairo_restore(cr);
 }
 
-
 // The 155 x 153 head plate: title, frequency window, the two knob seats
 // with their detents, the power marks above the left knob and the lamp.
 struct SmallPlate {
     std::string title;
-    std::vector<std::string> power_marks;  // left to right above the left knob
+    std::vector<std::string> power_marks;            // left to right above the left knob
     std::vector<std::pair<double, double>> mark_at;  // their centres
     std::string right_knob_label;
     std::vector<double> whole_detents;     // directions of the left knob's positions
@@ -253,7 +252,9 @@ inline std::vector<double> knob_detents(const std::string& gauge, size_t element
 
 // Frequency codes 1 D3 D2 . D1 D0 for whole megahertz, and for decimals
 // (tens of kilohertz) within one megahertz.
-inline uint32_t mhz_code(int mhz) { return uint32_t((mhz - 100) / 10 << 12 | (mhz - 100) % 10 << 8); }
+inline uint32_t mhz_code(int mhz) {
+    return uint32_t((mhz - 100) / 10 << 12 | (mhz - 100) % 10 << 8);
+}
 inline uint32_t decimals_code(int mhz, int decimals) {
     return mhz_code(mhz) | uint32_t(decimals / 10 << 4 | decimals % 10);
 }

@@ -23,6 +23,10 @@ constexpr KeyEvent kEventCom2WholeUp = 66437;
 constexpr KeyEvent kEventCom2WholeDown = 66436;
 constexpr KeyEvent kEventCom2FractionUp = 66440;
 constexpr KeyEvent kEventCom2FractionDown = 66438;
+// Tooltips of the COM1 faceplates.
+constexpr uint32_t kHelpCom1Head = 42753;
+constexpr uint32_t kHelpCom1Window = 42769;
+constexpr uint32_t kHelpCom1Knobs = 42768;
 constexpr double kComUpperMhz = 135;
 constexpr double kComLowerMhz = 118;
 
@@ -114,18 +118,21 @@ Element* com1_after_fixed_selector[] = {&com1_mode_selector.header, nullptr};
 Element* com1_after_mode_selector[] = {&com1_lamp.header, nullptr};
 
 MouseArea com1_mouse_areas[] = {
-    {.kind = kMouseParent, .cursor = kCursorNone, .help_id = 0xA701},
-    {.kind = kMouseParent, .x = 79, .y = 73, .width = 143, .height = 19, .cursor = kCursorNone, .help_id = 0xA711},
+    {.kind = kMouseParent, .cursor = kCursorNone, .help_id = kHelpCom1Head},
+    {.kind = kMouseParent, .x = 79, .y = 73, .width = 143, .height = 19, .cursor = kCursorNone,
+     .help_id = kHelpCom1Window},
     {.kind = kMouseEndParent, .cursor = kCursorNone},
     // Megahertz half of the window.
-    {.kind = kMouseParent, .x = 78, .y = 55, .width = 80, .height = 56, .cursor = kCursorNone, .help_id = 0xA710},
+    {.kind = kMouseParent, .x = 78, .y = 55, .width = 80, .height = 56, .cursor = kCursorNone,
+     .help_id = kHelpCom1Knobs},
     {.kind = kMouseChild, .x = 0, .y = 0, .width = 80, .height = 28, .cursor = kCursorUp,
      .click_flags = kClickLeftRepeat, .callback = radio_whole_up<com1>},
     {.kind = kMouseChild, .x = 0, .y = 28, .width = 80, .height = 28, .cursor = kCursorDown,
      .click_flags = kClickLeftRepeat, .callback = radio_whole_down<com1>},
     {.kind = kMouseEndParent, .cursor = kCursorNone},
     // Decimals half of the window.
-    {.kind = kMouseParent, .x = 160, .y = 55, .width = 80, .height = 56, .cursor = kCursorNone, .help_id = 0xA710},
+    {.kind = kMouseParent, .x = 160, .y = 55, .width = 80, .height = 56, .cursor = kCursorNone,
+     .help_id = kHelpCom1Knobs},
     {.kind = kMouseChild, .x = 0, .y = 0, .width = 80, .height = 28, .cursor = kCursorUp,
      .click_flags = kClickLeftRepeat, .callback = radio_fraction_up<com1>},
     {.kind = kMouseChild, .x = 0, .y = 28, .width = 80, .height = 28, .cursor = kCursorDown,
@@ -185,7 +192,7 @@ CalibrationPoint brinvale_com1_whole_table[] = {{.x = 35, .y = 91, .value = 118}
 constexpr SmallHeadFace brinvale_com1_face = {
     .gauge = &brinvale_com1_gauge, .binding = &brinvale_com1_binding, .face = 1240,
     .fraction_table = brinvale_com1_fraction_table, .whole_table = brinvale_com1_whole_table,
-    .gauge_help = 0xA701, .window_help = 0xA711, .knob_help = 0xA710};
+    .gauge_help = kHelpCom1Head, .window_help = kHelpCom1Window, .knob_help = kHelpCom1Knobs};
 using BrinvaleCom1 = SmallHead<com_layout, brinvale_com1_face>;
 
 // "Tervalin_COM2"
@@ -200,7 +207,7 @@ CalibrationPoint tervalin_com2_whole_table[] = {{.x = 35, .y = 66, .value = 118}
 constexpr SmallHeadFace tervalin_com2_face = {
     .gauge = &tervalin_com2_gauge, .binding = &tervalin_com2_binding, .face = 1330,
     .fraction_table = tervalin_com2_fraction_table, .whole_table = tervalin_com2_whole_table,
-    .gauge_help = 0xA703, .window_help = 0xA713, .knob_help = 0xA712};
+    .gauge_help = 42755, .window_help = 42771, .knob_help = 42770};
 using TervalinCom2 = SmallHead<com_layout, tervalin_com2_face>;
 
 }  // namespace

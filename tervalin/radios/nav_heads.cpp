@@ -60,7 +60,7 @@ constexpr RadioBinding tervalin_nav1_binding = {
 constexpr SmallHeadFace tervalin_nav1_face = {
     .gauge = &tervalin_nav1_gauge, .binding = &tervalin_nav1_binding, .face = 380,
     .fraction_table = nav_fraction_table, .whole_table = nav_whole_table,
-    .gauge_help = 0xA700, .window_help = 0xA715, .knob_help = 0xA714};
+    .gauge_help = 42752, .window_help = 42773, .knob_help = 42772};
 using TervalinNav1 = SmallHead<nav_layout, tervalin_nav1_face>;
 
 // "Tervalin_NAV2"
@@ -73,7 +73,7 @@ constexpr RadioBinding tervalin_nav2_binding = {
 constexpr SmallHeadFace tervalin_nav2_face = {
     .gauge = &tervalin_nav2_gauge, .binding = &tervalin_nav2_binding, .face = 460,
     .fraction_table = nav_fraction_table, .whole_table = nav_whole_table,
-    .gauge_help = 0xA702, .window_help = 0xA717, .knob_help = 0xA716};
+    .gauge_help = 42754, .window_help = 42775, .knob_help = 42774};
 using TervalinNav2 = SmallHead<nav_layout, tervalin_nav2_face>;
 
 }  // namespace

@@ -18,7 +18,9 @@ RadioHead nav2_head = {.powered = 1, .whole_mhz = 0, .decimals = 0};
 namespace {
 
 // The code is read from the value slot as an unsigned integer, not as a double.
-uint32_t frequency_code(VariableToken frequency) { return variable_code(lookup(frequency)); }
+uint32_t frequency_code(VariableToken frequency) {
+    return variable_code(lookup(frequency));
+}
 
 }  // namespace
 
@@ -114,11 +116,8 @@ void gauge_service(const RadioBinding& binding, int32_t service, uintptr_t extra
             binding.head->whole_mhz = binding.decoder(binding.frequency);
             binding.head->decimals = radio_decimals(binding.frequency);
             break;
-        case kServicePreKill:
-            sound_set_release(*binding.sound);
-            break;
-        default:
-            break;
+        case kServicePreKill: sound_set_release(*binding.sound); break;
+        default: break;
     }
 }
 
