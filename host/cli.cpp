@@ -8,6 +8,7 @@
 #include "error.h"
 #include "host.h"
 #include "probe.h"
+#include "render_cli.h"
 #include "scenario.h"
 
 namespace gaugehost {
@@ -42,6 +43,8 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         "probe", "place gauges, apply actions in order and print their state as one JSON document");
     ScenarioOptions probe_options(*probe);
 
+    RenderCommand render(app);
+
     std::vector<std::string> args(arguments.rbegin(), arguments.rend());
     try {
         app.parse(args);
@@ -58,6 +61,7 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
 
     try {
         if (list->parsed()) return list_module(list_path, out);
+        if (render.app()->parsed()) return render.run(out, err);
         if (probe->parsed()) {
             const Scenario scenario = probe_options.scenario(*probe);
             if (scenario.placements.empty()) {

@@ -2,6 +2,9 @@
 // variables each event moves, as the simulator would move them.
 #include "events.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace gaugehost {
 
 namespace {
@@ -96,6 +99,30 @@ EventEffects EventEffects::standard() {
         for (const RadioStep& s : steps)
             effects.add(s.event, [s](VariableStore& variables, uint32_t) {
                 variables.set_code(s.token, radio_frequency_step(variables.code(s.token), s.band, s.whole, s.channels));
+            });
+    }
+
+    // Flight instruments: the altimeter's pressure setting (millibars) and
+    // the attitude indicators' reference bars, stepped by their knobs.
+    // Each step is clamped to the range the knob can reach.
+    {
+        struct Step {
+            KeyEvent event;
+            VariableToken token;
+            double step, minimum, maximum;
+        };
+        constexpr Step steps[] = {
+            {65883, 75, +1, 940, 1090},    // pressure setting up
+            {65884, 75, -1, 940, 1090},    // pressure setting down
+            {66318, 612, +10, -400, 400},  // reference bars up
+            {66319, 612, -10, -400, 400},  // reference bars down
+        };
+        for (const Step& s : steps)
+            effects.add(s.event, [s](VariableStore& variables, uint32_t) {
+                double v = variables.number(s.token);
+                if (!std::isfinite(v)) v = 0;
+                v = std::clamp(v + s.step, s.minimum, s.maximum);
+                variables.set(s.token, v);
             });
     }
     return effects;

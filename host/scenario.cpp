@@ -78,9 +78,10 @@ ScenarioOptions::ScenarioOptions(CLI::App& app) {
         option->allow_extra_args(false);
 }
 
-Scenario ScenarioOptions::scenario(const CLI::App& app) const {
+Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> placed_first) const {
     Scenario scenario;
     scenario.modules = modules_;
+    scenario.placements = std::move(placed_first);
     for (const std::string& place : places_) {
         Placement placement;
         if (auto colon = place.find(':'); colon != std::string::npos) {

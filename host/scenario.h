@@ -40,8 +40,9 @@ class ScenarioOptions {
 public:
     explicit ScenarioOptions(CLI::App& app);
     // After parsing: the scenario in command-line order. Throws HostError
-    // naming the argument on a malformed value.
-    Scenario scenario(const CLI::App& app) const;
+    // naming the argument on a malformed value. `placed_first` are gauges
+    // placed before the --place ones (a panel's), numbered first.
+    Scenario scenario(const CLI::App& app, std::vector<Placement> placed_first = {}) const;
 
 private:
     std::vector<std::string> modules_, places_, sets_, fails_, clears_, times_, frames_, clicks_, holds_,

@@ -32,3 +32,9 @@ extern Gauge tervalin_nav2_gauge;
 extern Gauge brinvale_com1_gauge;
 extern Gauge tervalin_com2_gauge;
 extern Gauge tervalin_com1_gauge;
+
+// Flight instruments
+extern Gauge airspeed_gauge;
+extern Gauge altimeter_gauge;
+extern Gauge adi_gauge;
+extern Gauge standby_attitude_gauge;
