@@ -9,7 +9,9 @@
 namespace gauge_platform {
 namespace {
 
-constexpr std::array<const char*, size_t(Fault::Count)> kNames = {"resource", "executable"};
+constexpr std::array<const char*, size_t(Fault::Count)> kNames = {"resource", "executable", "device", "cooperative",
+                                                                  "buffer",   "lock",       "unlock", "play",
+                                                                  "memory"};
 
 std::array<bool, size_t(Fault::Count)>& failing() {
     static std::array<bool, size_t(Fault::Count)> state{};

@@ -7,6 +7,13 @@ namespace gauge_platform {
 enum class Fault : unsigned {
     Resource,    // find, load, lock and size a module resource
     Executable,  // the executable's path
+    Device,       // creating the audio device
+    Cooperative,  // setting its cooperative level
+    Buffer,       // creating a secondary buffer
+    Lock,         // locking a buffer
+    Unlock,       // unlocking it
+    Play,         // starting it
+    Memory,       // allocating global memory
     Count,
 };
 

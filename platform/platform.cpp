@@ -36,6 +36,8 @@ struct ModuleResources {
     const uint8_t* section = nullptr;
     size_t size = 0;
     ResourceDirectory directory;
+    uintptr_t load_bias = 0;
+    std::string path;
     std::map<const ResourceEntry*, std::unique_ptr<PlatformResourceInfo_>> infos;
 };
 
@@ -72,14 +74,21 @@ std::optional<std::pair<uintptr_t, size_t>> section_address(const char* path) {
 ModuleResources* resources_of(PlatformModule module) {
     if (!module) return nullptr;
     auto& cache = module_cache();
-    if (auto it = cache.find(module); it != cache.end()) return it->second.get();
     link_map* map = nullptr;
     if (dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name || !*map->l_name)
         return nullptr;
+    // A module unloaded and another loaded may get the same handle: the
+    // cached section must be the one mapped now.
+    if (auto it = cache.find(module); it != cache.end()) {
+        if (it->second->load_bias == map->l_addr && it->second->path == map->l_name) return it->second.get();
+        cache.erase(it);
+    }
     const auto address = section_address(map->l_name);
     if (!address) return nullptr;
     auto resources = std::make_unique<ModuleResources>();
     resources->section = reinterpret_cast<const uint8_t*>(map->l_addr + address->first);
+    resources->load_bias = map->l_addr;
+    resources->path = map->l_name;
     resources->size = address->second;
     auto directory = ResourceDirectory::parse({resources->section, resources->size}, nullptr);
     if (!directory) return nullptr;
