@@ -82,9 +82,23 @@ private:
     size_t index_;
 };
 
+namespace {
+
+constexpr const char* kMainWindowClass = "FS98MAIN";
+
+void play_observer(const PlatformPlayRecord* record, void*) {
+    if (g_host && record) g_host->heard(*record);
+}
+
+}  // namespace
+
 Host::Host() : effects_(EventEffects::standard()) {
     if (g_host) throw HostError("only one host may drive the modules of a process");
     g_host = this;
+    // Headless: the modules' sounds are logged, never sent to a sound card.
+    platform_audio_set_backend("record");
+    platform_audio_set_play_observer(play_observer, nullptr);
+    set_window_class(kMainWindowClass);
 }
 
 Host::~Host() {
@@ -92,7 +106,25 @@ Host::~Host() {
         unload();
     } catch (...) {
     }
+    platform_audio_set_play_observer(nullptr, nullptr);
+    set_window_class(std::nullopt);
+    platform_clear_faults();
     g_host = nullptr;
+}
+
+void Host::set_window_class(std::optional<std::string> class_name) {
+    if (main_window_) platform_unregister_window(main_window_);
+    main_window_ = class_name ? platform_register_window(class_name->c_str()) : nullptr;
+}
+
+void Host::heard(const PlatformPlayRecord& record) {
+    PlayedSound sound{current_, std::nullopt, record.bytes};
+    const LoadedModule* owner = current_ && *current_ < placed_.size() ? placed_[*current_].module : nullptr;
+    for (const auto& module : modules_) {
+        if (owner && module.get() != owner) continue;
+        if ((sound.wave = wave_holding(*module, record.buffer_bytes, record.content_hash))) break;
+    }
+    sounds_.push_back(sound);
 }
 
 const HostServices* Host::services() const { return &kServices; }

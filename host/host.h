@@ -14,6 +14,7 @@
 #include "instance.h"
 #include "module.h"
 #include "mouse.h"
+#include "sounds.h"
 #include "value_flow.h"
 #include "variables.h"
 
@@ -90,6 +91,13 @@ public:
 
     const HostServices* services() const;
 
+    // Sound: the host's main window is registered under this class
+    // ("FS98MAIN" unless changed; none = no window), and every play the
+    // modules make is heard through the recording backend.
+    void set_window_class(std::optional<std::string> class_name);
+    const std::vector<PlayedSound>& sounds() const { return sounds_; }
+    void heard(const PlatformPlayRecord& record);
+
     // Sends a key event as the host itself (an area without callback).
     void send_event(KeyEvent event, uint32_t value);
 
@@ -112,6 +120,8 @@ private:
     std::set<uint32_t> closed_windows_;
     std::optional<size_t> current_;
     int depth_ = 0;
+    std::vector<PlayedSound> sounds_;
+    PlatformWindow main_window_ = nullptr;
 };
 
 }  // namespace gaugehost

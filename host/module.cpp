@@ -105,4 +105,11 @@ const std::vector<uint8_t>* LoadedModule::resource(const std::string& type, uint
     return it == resources_.end() ? nullptr : &it->second;
 }
 
+std::vector<uint32_t> LoadedModule::resource_ids(const std::string& type) const {
+    std::vector<uint32_t> ids;
+    for (const auto& [key, bytes] : resources_)
+        if (key.first == type) ids.push_back(key.second);
+    return ids;
+}
+
 }  // namespace gaugehost

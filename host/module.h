@@ -33,6 +33,8 @@ public:
     const std::vector<std::pair<std::string, std::string>>& version() const { return version_; }
     // A resource's bytes, or null.
     const std::vector<uint8_t>* resource(const std::string& type, uint32_t id) const;
+    // The ids of every resource of that type, ascending.
+    std::vector<uint32_t> resource_ids(const std::string& type) const;
 
     // Calls the deinit routine and unloads; the destructor does it too.
     void unload();

@@ -132,8 +132,14 @@ json probe_document(const Host& host) {
         if (toggle.instance) t["instance"] = *toggle.instance;
         toggles.push_back(t);
     }
+    json sounds = json::array();
+    for (const PlayedSound& sound : host.sounds()) {
+        json entry{{"wave", sound.wave ? json(*sound.wave) : json(nullptr)}, {"bytes", sound.bytes}};
+        entry["instance"] = sound.instance ? json(*sound.instance) : json(nullptr);
+        sounds.push_back(entry);
+    }
     return json{{"instances", instances}, {"events", events}, {"window_toggles", toggles},
-                {"sounds", json::array()}};
+                {"sounds", sounds}};
 }
 
 }  // namespace gaugehost

@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -73,8 +74,15 @@ ScenarioOptions::ScenarioOptions(CLI::App& app) {
     service_ = app.add_option("--service", services_, "call instance I's gauge callback with CODE")
                    ->type_name("I:CODE");
     kill_ = app.add_option("--kill", kills_, "kill instance I (codes 12 then 13)")->type_name("I");
+    sound_fault_ = app.add_option("--sound-fault", sound_faults_,
+                                  "make a sound operation fail from here on (before the first --place: from "
+                                  "install on): device, cooperative, resource, buffer, lock, unlock, play, memory")
+                       ->type_name("OPERATION");
+    window_class_opt_ = app.add_option("--window-class", window_class_,
+                                       "class of the host's main window (default FS98MAIN; none: no window)")
+                            ->type_name("NAME|none");
     for (CLI::Option* option : {module_, place_, set_, fail_, clear_, time_, frames_opt_, click_, hold_, drag_,
-                                service_, kill_})
+                                service_, kill_, sound_fault_})
         option->allow_extra_args(false);
 }
 
@@ -101,11 +109,31 @@ Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> p
         return size_t(index);
     };
 
+    if (window_class_opt_->count()) {
+        if (window_class_.empty()) bad("--window-class", "''", "expected a class name or none");
+        scenario.window_class = window_class_ == "none" ? "" : window_class_;
+    }
+    bool placed = false;
     std::map<const CLI::Option*, size_t> used;
     for (const CLI::Option* option : app.parse_order()) {
         const size_t n = used[option]++;
         Action action{};
-        if (option == set_) {
+        if (option == place_) placed = true;
+        if (option == sound_fault_) {
+            const std::string& name = sound_faults_[n];
+            const auto& names = sound_fault_names();
+            if (std::find(names.begin(), names.end(), name) == names.end()) {
+                std::string known;
+                for (const std::string& k : names) known += (known.empty() ? "" : ", ") + k;
+                bad("--sound-fault", name, "not a sound operation (" + known + ")");
+            }
+            if (!placed) {
+                scenario.install_sound_faults.push_back(name);
+                continue;
+            }
+            action.kind = Action::SoundFault;
+            action.operation = name;
+        } else if (option == set_) {
             const std::string& text = sets_[n];
             const auto eq = text.find('=');
             if (eq == std::string::npos) bad("--set", text, "expected TOKEN=VALUE");
@@ -169,6 +197,9 @@ Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> p
 }
 
 void run_scenario(Host& host, const Scenario& scenario) {
+    if (scenario.window_class)
+        host.set_window_class(scenario.window_class->empty() ? std::nullopt : scenario.window_class);
+    for (const std::string& operation : scenario.install_sound_faults) platform_set_fault(operation.c_str(), 1);
     for (const std::string& path : scenario.modules) host.load_module(path);
     std::vector<size_t> placed;
     for (const Placement& placement : scenario.placements)
@@ -201,6 +232,7 @@ void run_scenario(Host& host, const Scenario& scenario) {
                 break;
             case Action::Service: host.service(action.instance, action.code); break;
             case Action::Kill: host.kill(action.instance); break;
+            case Action::SoundFault: platform_set_fault(action.operation.c_str(), 1); break;
         }
     }
     if (frame_owed) host.frame();

@@ -19,7 +19,7 @@ struct Placement {
 };
 
 struct Action {
-    enum Kind { Set, Fail, Clear, Time, Frames, Click, Hold, Drag, Service, Kill } kind;
+    enum Kind { Set, Fail, Clear, Time, Frames, Click, Hold, Drag, Service, Kill, SoundFault } kind;
     int32_t token = 0;   // Set
     double value = 0;    // Set, Time
     uint32_t key = 0;    // Fail, Clear
@@ -27,12 +27,17 @@ struct Action {
     size_t instance = 0;
     int x = 0, y = 0;
     int32_t code = 0;    // Service
+    std::string operation;  // SoundFault: a platform operation that fails from then on
 };
 
 struct Scenario {
     std::vector<std::string> modules;
     std::vector<Placement> placements;
     std::vector<Action> actions;
+    // Sound faults named before the first --place: active from install on.
+    std::vector<std::string> install_sound_faults;
+    // The host's main window class; empty = no window.
+    std::optional<std::string> window_class;
 };
 
 // Adds the --module, --place and action options to a command.
@@ -46,7 +51,9 @@ public:
 
 private:
     std::vector<std::string> modules_, places_, sets_, fails_, clears_, times_, frames_, clicks_, holds_,
-        drags_, services_, kills_;
+        drags_, services_, kills_, sound_faults_;
+    std::string window_class_;
+    CLI::Option *sound_fault_ = nullptr, *window_class_opt_ = nullptr;
     CLI::Option *module_ = nullptr, *place_ = nullptr, *set_ = nullptr, *fail_ = nullptr, *clear_ = nullptr,
                 *time_ = nullptr, *frames_opt_ = nullptr, *click_ = nullptr, *hold_ = nullptr, *drag_ = nullptr,
                 *service_ = nullptr, *kill_ = nullptr;

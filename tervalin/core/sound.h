@@ -27,6 +27,16 @@ void sound_set_install(SoundSet& set, uintptr_t module_handle, uint32_t wave);
 void sound_set_release(SoundSet& set);
 void sound_set_play(SoundSet& set);
 
+// The player's operations, each a no-op returning 0 once sound is off.
+// Slots are the set's fields; a failure turns sound off for the module.
+PlatformWindow find_host_window();
+int32_t create_sound_device(PlatformWindow window, PlatformSoundDevice& device);
+uint32_t load_wave_resource(PlatformSoundDevice& device, PlatformSoundBuffer& buffer, uint32_t wave,
+                            PlatformModule module);
+int32_t play_sound(PlatformSoundBuffer& buffer, uint32_t flags);
+void release_sound_buffer(PlatformSoundBuffer& buffer);
+void release_sound_device(PlatformSoundDevice& device);
+
 // WAVE resource ids.
 inline constexpr uint32_t kWaveSwitchClick = 10;
 inline constexpr uint32_t kWaveParkingBrake = 20;
