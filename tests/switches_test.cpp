@@ -187,3 +187,61 @@ TEST(NavSource, LampsFollowTheNavHeadsPower) {
     EXPECT_EQ(drawn(doc, 0), 3401);
 }
 
+namespace {
+
+// The eight clicking switches, each with a point inside its click box.
+struct Clicker {
+    const char* gauge;
+    const char* click;
+};
+const Clicker kClickers[] = {
+    {"Beacon_Lights_Switch", "0:10,10"}, {"Landing_Lights_Switch", "0:10,10"},
+    {"Navigation_Lights_Switch", "0:10,10"}, {"Panel_Lights_Switch", "0:10,10"},
+    {"Strobe_Lights_Switch", "0:10,10"}, {"Smoke_Switch", "0:10,10"},
+    {"ILS_Switch", "0:10,20"}, {"TACAN_Switch", "0:10,20"},
+};
+
+}  // namespace
+
+TEST(SwitchSounds, EveryClickPlaysTheSwitchClickOnce) {
+    for (const Clicker& s : kClickers) {
+        SCOPED_TRACE(s.gauge);
+        json doc = run({"--place", s.gauge, "--click", s.click});
+        ASSERT_EQ(doc["sounds"].size(), 1u) << doc["sounds"].dump();
+        EXPECT_EQ(doc["sounds"][0]["wave"], 10);
+        EXPECT_EQ(doc["sounds"][0]["instance"], 0);
+        EXPECT_GT(doc["sounds"][0]["bytes"].get<int>(), 0);
+        // Placing and running frames alone is silent.
+        EXPECT_EQ(run({"--place", s.gauge, "--frames", "3"})["sounds"], json::array());
+    }
+    // The NAV/GPS toggle has no sound of its own.
+    EXPECT_EQ(run({"--place", "NAV_GPS_Switch", "--click", "0:15,40"})["sounds"], json::array());
+}
+
+TEST(SwitchSounds, WithoutSoundEverySwitchStillWorks) {
+    for (const std::string fault : {"device", "play"}) {
+        SCOPED_TRACE(fault);
+        for (const ToggleSwitch& s : kToggles) {
+            SCOPED_TRACE(s.gauge);
+            json doc = run({"--sound-fault", fault, "--place", s.gauge, "--set", std::to_string(s.token) + "=0",
+                            "--click", "0:10,10"});
+            EXPECT_EQ(doc["events"], json::array({{{"id", s.event}, {"value", 0}, {"instance", 0}}}));
+            EXPECT_EQ(drawn(doc, 0), s.on_image);
+            EXPECT_EQ(doc["sounds"], json::array());
+        }
+        json doc = run({"--sound-fault", fault, "--place", "ILS_Switch", "--place", "TACAN_Switch", "--click",
+                        "1:10,20"});
+        EXPECT_EQ(drawn(doc, 0), 3400);
+        EXPECT_EQ(drawn(doc, 1), 3411);
+        EXPECT_EQ(doc["sounds"], json::array());
+    }
+}
+
+TEST(SwitchSounds, KillingOneOfTwoInstancesLeavesTheOtherWorkingSilently) {
+    // Both instances share the gauge's one set; the first kill releases it.
+    json doc = run({"--place", "Beacon_Lights_Switch", "--place", "Beacon_Lights_Switch", "--kill", "0", "--click",
+                    "1:10,10"});
+    EXPECT_EQ(doc["events"], json::array({{{"id", 66239}, {"value", 0}, {"instance", 1}}}));
+    EXPECT_EQ(drawn(doc, 1), 52);
+    EXPECT_EQ(doc["sounds"], json::array());
+}

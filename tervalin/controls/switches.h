@@ -17,7 +17,7 @@ namespace tervalin {
 
 struct SwitchBinding {
     SoundSet& sound;  // the gauge's own click device and buffer
-    KeyEvent event;   // sent with value 0 by light_switch_click
+    KeyEvent event;   // sent with value 0 by light_switch_click; none (0) for the lamp buttons
 };
 
 // Lever image 2 (up) while the light is on, else 1 (down); image 0, the
