@@ -2,6 +2,7 @@
 // registry, on the recording backend.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <string>
@@ -337,4 +338,32 @@ TEST_F(Audio, EachOperationFailsOnItsFault) {
     PlatformSoundDevice d = nullptr;
     EXPECT_EQ(platform_audio_create_device(nullptr, &d), 0);
     EXPECT_EQ(platform_audio_play_count(), 0u);
+}
+
+// The real backend on SDL's dummy driver: no sound card, the same mixing.
+TEST(AudioSdl, APlayWhileSoundingDoesNotRestart) {
+    if (const char* forced = std::getenv("GAUGE_AUDIO"); forced && std::string(forced) == "record")
+        GTEST_SKIP() << "GAUGE_AUDIO=record";
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    platform_audio_set_backend("sdl");
+    platform_audio_clear_play_log();
+    PlatformWindow window = platform_register_window("FS98MAIN");
+    PlatformSoundDevice device = nullptr;
+    ASSERT_EQ(platform_audio_create_device(nullptr, &device), 1);
+    ASSERT_EQ(platform_audio_set_cooperative_level(device, window, PLATFORM_AUDIO_NORMAL), 1);
+    const PlatformWaveFormat format = format_of(pcm_format(1, 8));
+    // Ten seconds of sound: still playing when the second play comes.
+    const PlatformBufferDescription d{.size = 36, .flags = 0x80E0, .buffer_bytes = 220500, .format = &format};
+    PlatformSoundBuffer buffer = nullptr;
+    ASSERT_EQ(platform_audio_create_buffer(device, &d, &buffer), 1);
+    EXPECT_EQ(platform_audio_play(buffer, 0, 0, 0), 1);
+    EXPECT_EQ(platform_audio_is_playing(buffer), 1);
+    EXPECT_EQ(platform_audio_play(buffer, 0, 0, 0), 1);
+    EXPECT_EQ(platform_audio_play_count(), 1u);
+    EXPECT_EQ(platform_audio_stop(buffer), 1);
+    EXPECT_EQ(platform_audio_is_playing(buffer), 0);
+    EXPECT_EQ(platform_audio_release_buffer(buffer), 0u);
+    EXPECT_EQ(platform_audio_release_device(device), 0u);
+    platform_unregister_window(window);
+    platform_audio_set_backend("record");
 }
