@@ -27,18 +27,20 @@ struct Head {
     int whole_up_event, whole_down_event, fraction_up_event, fraction_down_event;
 };
 
-std::string at(int instance, const char* point) { return std::to_string(instance) + ":" + point; }
+std::string at(int instance, const char* point) {
+    return std::to_string(instance) + ":" + point;
+}
 
-const Head kCom1{"Tervalin_COM1", 23, "46,179", "106,179", "118,95", "118,65", "200,95", "200,65",
-                 65637, 65636, 65639, 65638};
-const Head kBrinvale{"Brinvale_COM1", 23, "11,88", "34,88", "20,116", "50,116", "110,116", "140,116",
-                     65637, 65636, 65639, 65638};
-const Head kCom2{"Tervalin_COM2", 870, "11,88", "34,88", "20,116", "50,116", "110,116", "140,116",
-                 66437, 66436, 66440, 66438};
-const Head kNav1{"Tervalin_NAV1", 24, "20,88", "49,88", "20,116", "50,116", "110,116", "140,116",
-                 65641, 65640, 65643, 65642};
-const Head kNav2{"Tervalin_NAV2", 27, "20,88", "49,88", "20,116", "50,116", "110,116", "140,116",
-                 65645, 65644, 65647, 65646};
+const Head kCom1{"Tervalin_COM1", 23,       "46,179", "106,179", "118,95", "118,65",
+                 "200,95",        "200,65", 65637,    65636,     65639,    65638};
+const Head kBrinvale{"Brinvale_COM1", 23,        "11,88", "34,88", "20,116", "50,116",
+                     "110,116",       "140,116", 65637,   65636,   65639,    65638};
+const Head kCom2{"Tervalin_COM2", 870,       "11,88", "34,88", "20,116", "50,116",
+                 "110,116",       "140,116", 66437,   66436,   66440,    66438};
+const Head kNav1{"Tervalin_NAV1", 24,        "20,88", "49,88", "20,116", "50,116",
+                 "110,116",       "140,116", 65641,   65640,   65643,    65642};
+const Head kNav2{"Tervalin_NAV2", 27,        "20,88", "49,88", "20,116", "50,116",
+                 "110,116",       "140,116", 65645,   65644,   65647,    65646};
 
 constexpr int kHeadOff = 65832;
 
@@ -137,8 +139,9 @@ TEST(RadioHeads, WholeStepsStopStrictlyAtTheHeadsLimits) {
              Case{kNav2, 0x0900, false, true},  // 109 -> down
              Case{kNav2, 0x0800, false, false},
          }) {
-        const json doc = run({"--place", c.head.gauge, "--set", std::to_string(c.head.token) + "=" + code(c.mhz_code),
-                              "--click", at(0, c.head.on), "--click", at(0, c.up ? c.head.whole_up : c.head.whole_down)});
+        const json doc =
+            run({"--place", c.head.gauge, "--set", std::to_string(c.head.token) + "=" + code(c.mhz_code), "--click",
+                 at(0, c.head.on), "--click", at(0, c.up ? c.head.whole_up : c.head.whole_down)});
         const std::vector<int> expected =
             c.sends ? std::vector<int>{c.up ? c.head.whole_up_event : c.head.whole_down_event} : std::vector<int>{};
         EXPECT_EQ(steps(doc), expected) << c.head.gauge << " " << code(c.mhz_code) << (c.up ? " up" : " down");
@@ -171,9 +174,9 @@ TEST(RadioHeads, NavKnobsTakeOneStepPerPressComKnobsRepeat) {
 
 TEST(RadioHeads, ClicksWhileOffSendNothing) {
     for (const Head& h : {kCom1, kBrinvale, kCom2, kNav1, kNav2}) {
-        const json doc = run({"--place", h.gauge, "--set", std::to_string(h.token) + "=0x1255", "--click",
-                              at(0, h.whole_up), "--click", at(0, h.whole_down), "--click", at(0, h.fraction_up),
-                              "--click", at(0, h.fraction_down)});
+        const json doc =
+            run({"--place", h.gauge, "--set", std::to_string(h.token) + "=0x1255", "--click", at(0, h.whole_up),
+                 "--click", at(0, h.whole_down), "--click", at(0, h.fraction_up), "--click", at(0, h.fraction_down)});
         EXPECT_EQ(doc["events"], json::array({{{"id", kHeadOff}, {"value", 0}, {"instance", 0}}})) << h.gauge;
     }
 }
@@ -183,8 +186,8 @@ TEST(RadioHeads, InstallSwitchesOffAndOnlyNavAndCom2SwitchOffSendTheNotice) {
         Head head;
         bool notice_at_off;
     };
-    for (const Case& c : {Case{kCom1, false}, Case{kBrinvale, false}, Case{kCom2, true}, Case{kNav1, true},
-                          Case{kNav2, true}}) {
+    for (const Case& c :
+         {Case{kCom1, false}, Case{kBrinvale, false}, Case{kCom2, true}, Case{kNav1, true}, Case{kNav2, true}}) {
         // Install sends the notice; off while off and on while on change nothing.
         json doc = run({"--place", c.head.gauge, "--click", at(0, c.head.off), "--click", at(0, c.head.on), "--click",
                         at(0, c.head.on), "--click", at(0, c.head.off), "--click", at(0, c.head.off)});
