@@ -271,6 +271,30 @@ TEST(RadioHeads, KnobAreasTakeTheirClicksAndHelpIds) {
     }
 }
 
+TEST(RadioHeads, SwitchingPlaysTheGaugesOwnClickOnce) {
+    for (const Head& h : {kCom1, kBrinvale, kCom2, kNav1, kNav2}) {
+        // Off while off and on while on play nothing; each real switch plays WAVE 10 once.
+        json doc = run({"--place", h.gauge, "--click", at(0, h.off), "--click", at(0, h.on), "--click", at(0, h.on),
+                        "--click", at(0, h.whole_up), "--click", at(0, h.off), "--click", at(0, h.off)});
+        ASSERT_EQ(doc["sounds"].size(), 2u) << h.gauge << doc["sounds"].dump();
+        for (const json& sound : doc["sounds"]) {
+            EXPECT_EQ(sound["wave"], 10) << h.gauge;
+            EXPECT_EQ(sound["instance"], 0) << h.gauge;
+            EXPECT_GT(sound["bytes"].get<int>(), 0) << h.gauge;
+        }
+    }
+    // The two COM1 faceplates share the radio but each plays its own click.
+    json doc =
+        run({"--place", "Tervalin_COM1", "--place", "Brinvale_COM1", "--click", "1:34,88", "--click", "0:46,179"});
+    ASSERT_EQ(doc["sounds"].size(), 2u) << doc["sounds"].dump();
+    EXPECT_EQ(doc["sounds"][0]["instance"], 1);
+    EXPECT_EQ(doc["sounds"][1]["instance"], 0);
+    // Without a sound device the heads switch all the same, silently.
+    doc = run({"--sound-fault", "device", "--place", "Tervalin_NAV1", "--click", "0:49,88"});
+    EXPECT_EQ(doc["sounds"], json::array());
+    EXPECT_EQ(doc["instances"][0]["elements"][1]["flags"], 0x4083);
+}
+
 // The host bit is cleared and the lit bit rewritten on every drum call,
 // whatever the host left in the flags.
 TEST(RadioHeads, DigitCallbacksRewriteTheirFlagBitsOnEveryCall) {
