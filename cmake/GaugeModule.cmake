@@ -53,7 +53,8 @@ function(add_gauge_module target)
   # The pictures, drawn through the records build.
   set(art_dir ${CMAKE_BINARY_DIR}/art/${GM_ART_MODULE})
   add_custom_command(OUTPUT ${art_dir}/manifest.txt ${art_dir}/contact_sheet.png
-    COMMAND gauge_art --records $<TARGET_FILE:${target}_records> --module ${GM_ART_MODULE} --out ${art_dir}
+    COMMAND ${CMAKE_COMMAND} -E env LSAN_OPTIONS=suppressions=${CMAKE_SOURCE_DIR}/cmake/lsan.supp:print_suppressions=0
+            $<TARGET_FILE:gauge_art> --records $<TARGET_FILE:${target}_records> --module ${GM_ART_MODULE} --out ${art_dir}
     DEPENDS gauge_art ${target}_records
     COMMENT "Drawing ${GM_OUTPUT_NAME} bitmaps")
 
