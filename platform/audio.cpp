@@ -64,14 +64,6 @@ struct AudioState {
     // SDL output.
     SDL_AudioDeviceID output = 0;
     SDL_AudioSpec spec{};
-
-    // A module that went silent after a failure releases nothing at kill;
-    // whatever it still holds is freed with the process's audio state.
-    ~AudioState() {
-        if (output) SDL_CloseAudioDevice(output);
-        for (PlatformSoundBuffer_* buffer : buffers) delete buffer;
-        for (PlatformSoundDevice_* device : devices) delete device;
-    }
 };
 
 // Never destroyed: objects a module leaves behind stay the platform's
