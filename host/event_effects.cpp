@@ -102,9 +102,10 @@ EventEffects EventEffects::standard() {
             });
     }
 
-    // Flight instruments: the altimeter's pressure setting (millibars) and
-    // the attitude indicators' reference bars, stepped by their knobs.
-    // Each step is clamped to the range the knob can reach.
+    // Flight instruments: the altimeter's pressure setting (millibars), the
+    // attitude indicators' reference bars, and the head-up display's
+    // low-altitude setting (feet), stepped by their knobs and buttons.
+    // Each step is clamped to the range the control can reach.
     {
         struct Step {
             KeyEvent event;
@@ -116,6 +117,8 @@ EventEffects EventEffects::standard() {
             {65884, 75, -1, 940, 1090},    // pressure setting down
             {66318, 612, +10, -400, 400},  // reference bars up
             {66319, 612, -10, -400, 400},  // reference bars down
+            {66321, 615, +10, 0, 5000},    // low-altitude setting up
+            {66322, 615, -10, 0, 5000},    // low-altitude setting down
         };
         for (const Step& s : steps)
             effects.add(s.event, [s](VariableStore& variables, uint32_t) {

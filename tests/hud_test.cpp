@@ -442,6 +442,14 @@ TEST(HudClicks, AreasSendTheirEventsInOrder) {
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(areas[i]["flags"], 0x20000000);
 }
 
+TEST(HudClicks, TheHostStepsTheLowAltitudeSettingTheReadoutShows) {
+    // Row 12 is the low-altitude setting readout; the host keeps the setting at 0 or above.
+    json doc = hud({"--set", "615=500", "--click", "0:340,235", "--click", "0:340,235"});
+    EXPECT_EQ(element(doc, 12)["text"], "AL520");
+    doc = hud({"--click", "0:310,235"});
+    EXPECT_EQ(element(doc, 12)["text"], "AL0");
+}
+
 TEST(HudInstances, TwoInstancesDrawFromTheSameValues) {
     const json doc = hud({"--set", "794=10", "--set", "80=40", "--set", "615=500", "--set", "614=100"}, 2);
     ASSERT_EQ(doc["instances"].size(), 2u);
