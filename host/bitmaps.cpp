@@ -44,13 +44,13 @@ std::optional<Image> decode_png(std::span<const uint8_t> bytes, std::string* err
 
 void EncodedBitmaps::add(uint32_t id, std::vector<uint8_t> bytes) {
     decoded_.erase(id);
+    sizes_[id] = png_size(bytes);
     encoded_[id] = std::move(bytes);
 }
 
 std::optional<BitmapSize> EncodedBitmaps::size(uint32_t id) const {
-    auto it = encoded_.find(id);
-    if (it == encoded_.end()) return std::nullopt;
-    return png_size(it->second);
+    auto it = sizes_.find(id);
+    return it == sizes_.end() ? std::nullopt : it->second;
 }
 
 const Image* EncodedBitmaps::image(uint32_t id) const {

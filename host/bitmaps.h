@@ -44,6 +44,9 @@ public:
 
 private:
     std::map<uint32_t, std::vector<uint8_t>> encoded_;
+    // Read from each header once: the value flow asks for strip and window
+    // sizes every frame.
+    std::map<uint32_t, std::optional<BitmapSize>> sizes_;
     mutable std::map<uint32_t, std::unique_ptr<Image>> decoded_;
 };
 
