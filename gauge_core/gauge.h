@@ -95,6 +95,15 @@ enum : uint32_t {
     kImageHostBit = 0x80000000,
 };
 
+// The flag words the gauges' data uses.
+enum : uint32_t {
+    kDrawPlain = kImageDraw1 | kImageDraw2,                      // 0x3: plates, bezels, switches
+    kDrawLamp = kDrawPlain | kImageLamp,                         // 0x7: lamp images
+    kDrawMoving = kDrawPlain | kImageMoving,                     // 0x83: images inside windows
+    kDrawLit = kDrawPlain | kImageLit,                           // 0x4003: instrument faces
+    kDrawLitMoving = kDrawPlain | kImageMoving | kImageLit,      // 0x4083: their needles, drums, sprites
+};
+
 // ---------------------------------------------------------------------------
 // Elements
 

@@ -4,11 +4,10 @@
 // that the pointer's tip also reads the Mach number.
 #include "core/gauges.h"
 #include "core/host.h"
+#include "host_numbers.h"
+#include "records.h"
 
 namespace {
-
-constexpr VariableToken kIndicatedAirspeedKnots = 61;
-constexpr VariableToken kMachTimes20480 = 64;
 
 constexpr uint32_t kFace = 1340;
 constexpr uint32_t kMachDisc = 1360;
@@ -18,7 +17,6 @@ constexpr uint32_t kBezel = 1370;
 constexpr uint32_t kHelpAirspeed = 43778;  // 0xAB02
 
 constexpr uint32_t kFailureAirspeedIndicator = 6;
-constexpr uint32_t kFailurePitotStatic = 3;
 
 // Knots to dial units: (v - x0) * span / (x1 - x0) + y0 in the segment
 // holding v. Lower bounds are exclusive and upper bounds inclusive, except
@@ -82,54 +80,35 @@ CalibrationPoint airspeed_table[] = {
     {.x = 106, .y = 22, .value = 345},
     {.x = 106, .y = 22, .value = 360},
 };
-constexpr uint32_t kTableCount = sizeof airspeed_table / sizeof airspeed_table[0];
 
 FailureBinding pointer_failures[] = {
     {.key = kFailureAirspeedIndicator, .action = kFailureActionFreeze},
-    {.key = kFailurePitotStatic, .action = kFailureActionZero},
+    {.key = failure::pitot_static, .action = kFailureActionZero},
     {},
 };
 
-// The chain, root first; each element is the only follower of the one before.
-extern StaticImage face;
-extern Needle mach_disc;
-extern Needle pointer;
-extern StaticImage bezel;
-Element* after_face[] = {&mach_disc.header, nullptr};
-Element* after_mach_disc[] = {&pointer.header, nullptr};
-Element* after_pointer[] = {&bezel.header, nullptr};
-
-Element* elements[] = {&face.header, nullptr};
-StaticImage face = {.header = {.kind = kKindStaticImage, .bitmap = kFace, .x = 0, .y = 0,
-                               .gauge = &airspeed_gauge, .following = after_face, .image_flags = 0x4003}};
-
-Needle mach_disc = {.header = {.kind = kKindNeedle, .bitmap = kMachDisc, .x = 138, .y = 138, .pivot_x = 90,
-                               .pivot_y = 90, .gauge = &airspeed_gauge, .following = after_mach_disc,
-                               .image_flags = 0x4083},
-                    .variable = {.token = kMachTimes20480},
-                    .table = airspeed_table,
-                    .table_count = kTableCount,
-                    .callback = mach_disc_value};
-
-Needle pointer = {.header = {.kind = kKindNeedle, .bitmap = kPointer, .x = 138, .y = 138, .pivot_x = 87,
-                             .pivot_y = 87, .gauge = &airspeed_gauge, .following = after_pointer,
-                             .failures = pointer_failures, .image_flags = 0x4083},
-                  .variable = {.token = kIndicatedAirspeedKnots},
-                  .table = airspeed_table,
-                  .table_count = kTableCount,
-                  .callback = airspeed_needle_value};
-
-StaticImage bezel = {.header = {.kind = kKindStaticImage, .bitmap = kBezel, .x = 0, .y = 0,
-                                .gauge = &airspeed_gauge, .image_flags = 0x3}};
-
-MouseArea mouse_areas[] = {
-    {.kind = kMouseParent, .x = 0, .y = 0, .width = 0, .height = 0, .cursor = kCursorNone,
-     .help_id = kHelpAirspeed},
-    {.kind = kMouseEndParent, .cursor = kCursorNone},
-    {.kind = kMouseEnd, .cursor = kCursorNone},
+// The chain, root first: face, Mach disc, pointer, bezel.
+constinit kit::Chain chain{
+    &airspeed_gauge,
+    StaticImage{.header = {.bitmap = kFace, .x = 0, .y = 0, .image_flags = kDrawLit}},
+    Needle{.header = {.bitmap = kMachDisc, .x = 138, .y = 138, .pivot_x = 90, .pivot_y = 90,
+                      .image_flags = kDrawLitMoving},
+           .variable = {.token = token::mach},
+           .table = airspeed_table,
+           .table_count = kit::count(airspeed_table),
+           .callback = mach_disc_value},
+    Needle{.header = {.bitmap = kPointer, .x = 138, .y = 138, .pivot_x = 87, .pivot_y = 87,
+                      .failures = pointer_failures, .image_flags = kDrawLitMoving},
+           .variable = {.token = token::indicated_airspeed},
+           .table = airspeed_table,
+           .table_count = kit::count(airspeed_table),
+           .callback = airspeed_needle_value},
+    StaticImage{.header = {.bitmap = kBezel, .x = 0, .y = 0, .image_flags = kDrawPlain}},
 };
+
+constinit auto mouse_areas = kit::tooltip(kHelpAirspeed);
 
 }  // namespace
 
-Gauge airspeed_gauge = {.version = kGaugeHeaderVersion, .name = "Airspeed", .elements = elements,
-                        .width_mm = 100, .mouse_areas = mouse_areas};
+Gauge airspeed_gauge = {.version = kGaugeHeaderVersion, .name = "Airspeed", .elements = chain.root(),
+                        .width_mm = 100, .mouse_areas = mouse_areas.areas};
