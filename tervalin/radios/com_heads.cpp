@@ -3,26 +3,14 @@
 // faceplates). Both COM1 faceplates control one radio through one
 // RadioHead, so switching either lights both; each gauge has its own click.
 #include "core/gauges.h"
+#include "host_numbers.h"
 #include "radios/small_head.h"
 
 namespace tervalin {
 namespace {
 
-// Failure keys.
-constexpr uint32_t kFailAvionics = 21;
 constexpr uint32_t kFailComRadios = 9;
 
-// The COM frequency tokens and step events.
-constexpr VariableToken kTokenCom1Frequency = 23;
-constexpr VariableToken kTokenCom2Frequency = 870;
-constexpr KeyEvent kEventCom1WholeUp = 65637;
-constexpr KeyEvent kEventCom1WholeDown = 65636;
-constexpr KeyEvent kEventCom1FractionUp = 65639;
-constexpr KeyEvent kEventCom1FractionDown = 65638;
-constexpr KeyEvent kEventCom2WholeUp = 66437;
-constexpr KeyEvent kEventCom2WholeDown = 66436;
-constexpr KeyEvent kEventCom2FractionUp = 66440;
-constexpr KeyEvent kEventCom2FractionDown = 66438;
 // Tooltips of the COM1 faceplates.
 constexpr uint32_t kHelpCom1Head = 42753;
 constexpr uint32_t kHelpCom1Window = 42769;
@@ -33,123 +21,72 @@ constexpr double kComLowerMhz = 118;
 // "Tervalin_COM1"
 SoundSet tervalin_com1_sound;
 constexpr RadioBinding tervalin_com1_binding = {
-    .head = &com1_head, .sound = &tervalin_com1_sound, .frequency = kTokenCom1Frequency,
+    .head = &com1_head, .sound = &tervalin_com1_sound, .frequency = token::com1_frequency,
     .decoder = com_whole_mhz, .upper_mhz = kComUpperMhz, .lower_mhz = kComLowerMhz,
-    .whole_up = kEventCom1WholeUp, .whole_down = kEventCom1WholeDown,
-    .fraction_up = kEventCom1FractionUp, .fraction_down = kEventCom1FractionDown, .off_sends_event = false};
+    .whole_up = event::com1_whole_up, .whole_down = event::com1_whole_down,
+    .fraction_up = event::com1_fraction_up, .fraction_down = event::com1_fraction_down, .off_sends_event = false};
 constexpr const RadioBinding& com1 = tervalin_com1_binding;
 
-constexpr uint32_t kDrawn = kImageDraw1 | kImageDraw2;
-constexpr uint32_t kMoving = kDrawn | kImageMoving;
-constexpr uint32_t kLampFlags = kDrawn | kImageLamp;
-
 FailureBinding com1_failures[] = {
-    {.key = kFailAvionics, .action = kFailureActionHide},
+    {.key = failure::avionics, .action = kFailureActionHide},
     {.key = kFailComRadios, .action = kFailureActionNone},
     {},
 };
 
-extern Element* com1_after_face[];
-extern Element* com1_after_hundredths[];
-extern Element* com1_after_tenths[];
-extern Element* com1_after_units[];
-extern Element* com1_after_tens[];
-extern Element* com1_after_leading_one[];
-extern Element* com1_after_lower_switch[];
-extern Element* com1_after_upper_switch[];
-extern Element* com1_after_fixed_selector[];
-extern Element* com1_after_mode_selector[];
-
-StaticImage com1_face = {
-    .header = {.kind = kKindStaticImage, .bitmap = 3110, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_face, .image_flags = kDrawn}};
-MovingImage com1_hundredths = {  // 00, dash, 25, dash, dash, 50, dash, 75, dash, dash, 00; window 3151
-    .header = {.kind = kKindMovingImage, .bitmap = 3150, .x = 207, .y = 73, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_hundredths, .failures = com1_failures, .image_flags = kMoving},
-    .y_min = 0, .y_max = 10, .y_callback = radio_hundredths_digit<com1>};
-MovingImage com1_tenths = {  // window 3141
-    .header = {.kind = kKindMovingImage, .bitmap = 3140, .x = 175, .y = 73, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_tenths, .failures = com1_failures, .image_flags = kMoving},
-    .y_min = 0, .y_max = 10, .y_callback = radio_tenths_digit<com1>};
-MovingImage com1_units = {
-    .header = {.kind = kKindMovingImage, .bitmap = 3140, .x = 143, .y = 73, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_units, .failures = com1_failures, .image_flags = kMoving},
-    .y_min = 0, .y_max = 10, .y_callback = radio_units_digit<com1>};
-MovingImage com1_tens = {  // 0 ... 3; window 3191
-    .header = {.kind = kKindMovingImage, .bitmap = 3190, .x = 111, .y = 73, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_tens, .failures = com1_failures, .image_flags = kMoving},
-    .y_min = 0, .y_max = 3, .y_callback = radio_tens_digit<com1>};
-Icon com1_leading_one = {
-    .header = {.kind = kKindIcon, .bitmap = 3200, .x = 79, .y = 73, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_leading_one, .failures = com1_failures, .image_flags = kMoving},
-    .scale = 0, .image_count = 1, .callback = radio_leading_one<com1>};
-// The two toggle switches are painted in their first position.
-Icon com1_lower_switch = {
-    .header = {.kind = kKindIcon, .bitmap = 3160, .x = 119, .y = 133, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_lower_switch, .image_flags = kDrawn},
-    .scale = 1, .image_count = 2};
-Icon com1_upper_switch = {
-    .header = {.kind = kKindIcon, .bitmap = 3160, .x = 119, .y = 6, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_upper_switch, .image_flags = kDrawn},
-    .scale = 1, .image_count = 2};
-Icon com1_fixed_selector = {  // images 3130 ... 3134
-    .header = {.kind = kKindIcon, .bitmap = 3130, .x = 171, .y = 129, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_fixed_selector, .image_flags = kDrawn},
-    .scale = 1, .image_count = 5, .callback = com_fixed_selector};
-Icon com1_mode_selector = {
-    .header = {.kind = kKindIcon, .bitmap = 3130, .x = 46, .y = 129, .gauge = &tervalin_com1_gauge,
-               .following = com1_after_mode_selector, .image_flags = kDrawn},
-    .scale = 1, .image_count = 5, .callback = com_mode_selector<com1>};
-Icon com1_lamp = {  // 3170 dark, 3171 lit
-    .header = {.kind = kKindIcon, .bitmap = 3170, .x = 292, .y = 16, .gauge = &tervalin_com1_gauge,
-               .failures = com1_failures, .image_flags = kLampFlags},
-    .scale = 1, .image_count = 2, .callback = com_lamp<com1>};
-
-Element* com1_elements[] = {&com1_face.header, nullptr};
-Element* com1_after_face[] = {&com1_hundredths.header, nullptr};
-Element* com1_after_hundredths[] = {&com1_tenths.header, nullptr};
-Element* com1_after_tenths[] = {&com1_units.header, nullptr};
-Element* com1_after_units[] = {&com1_tens.header, nullptr};
-Element* com1_after_tens[] = {&com1_leading_one.header, nullptr};
-Element* com1_after_leading_one[] = {&com1_lower_switch.header, nullptr};
-Element* com1_after_lower_switch[] = {&com1_upper_switch.header, nullptr};
-Element* com1_after_upper_switch[] = {&com1_fixed_selector.header, nullptr};
-Element* com1_after_fixed_selector[] = {&com1_mode_selector.header, nullptr};
-Element* com1_after_mode_selector[] = {&com1_lamp.header, nullptr};
-
-MouseArea com1_mouse_areas[] = {
-    {.kind = kMouseParent, .cursor = kCursorNone, .help_id = kHelpCom1Head},
-    {.kind = kMouseParent, .x = 79, .y = 73, .width = 143, .height = 19, .cursor = kCursorNone,
-     .help_id = kHelpCom1Window},
-    {.kind = kMouseEndParent, .cursor = kCursorNone},
-    // Megahertz half of the window.
-    {.kind = kMouseParent, .x = 78, .y = 55, .width = 80, .height = 56, .cursor = kCursorNone,
-     .help_id = kHelpCom1Knobs},
-    {.kind = kMouseChild, .x = 0, .y = 0, .width = 80, .height = 28, .cursor = kCursorUp,
-     .click_flags = kClickLeftRepeat, .callback = radio_whole_up<com1>},
-    {.kind = kMouseChild, .x = 0, .y = 28, .width = 80, .height = 28, .cursor = kCursorDown,
-     .click_flags = kClickLeftRepeat, .callback = radio_whole_down<com1>},
-    {.kind = kMouseEndParent, .cursor = kCursorNone},
-    // Decimals half of the window.
-    {.kind = kMouseParent, .x = 160, .y = 55, .width = 80, .height = 56, .cursor = kCursorNone,
-     .help_id = kHelpCom1Knobs},
-    {.kind = kMouseChild, .x = 0, .y = 0, .width = 80, .height = 28, .cursor = kCursorUp,
-     .click_flags = kClickLeftRepeat, .callback = radio_fraction_up<com1>},
-    {.kind = kMouseChild, .x = 0, .y = 28, .width = 80, .height = 28, .cursor = kCursorDown,
-     .click_flags = kClickLeftRepeat, .callback = radio_fraction_down<com1>},
-    {.kind = kMouseEndParent, .cursor = kCursorNone},
-    // The mode selector's off and on positions.
-    {.kind = kMouseChild, .x = 32, .y = 165, .width = 28, .height = 28, .cursor = kCursorPush,
-     .click_flags = kClickLeft, .callback = radio_power_off<com1>},
-    {.kind = kMouseChild, .x = 92, .y = 165, .width = 28, .height = 28, .cursor = kCursorPush,
-     .click_flags = kClickLeft, .callback = radio_power_on<com1>},
-    {.kind = kMouseEndParent, .cursor = kCursorNone},
-    {.kind = kMouseEnd, .cursor = kCursorNone},
+// Face, hundredths, tenths, units and tens drums, leading one, the two
+// toggle switches, the fixed and the mode selector, lamp.
+constinit kit::Chain com1_chain{
+    &tervalin_com1_gauge,
+    StaticImage{.header = {.bitmap = 3110, .image_flags = kDrawPlain}},
+    MovingImage{// 00, dash, 25, dash, dash, 50, dash, 75, dash, dash, 00; window 3151
+                .header = {.bitmap = 3150, .x = 207, .y = 73, .failures = com1_failures, .image_flags = kDrawMoving},
+                .y_min = 0, .y_max = 10, .y_callback = radio_hundredths_digit<com1>},
+    MovingImage{// window 3141
+                .header = {.bitmap = 3140, .x = 175, .y = 73, .failures = com1_failures, .image_flags = kDrawMoving},
+                .y_min = 0, .y_max = 10, .y_callback = radio_tenths_digit<com1>},
+    MovingImage{.header = {.bitmap = 3140, .x = 143, .y = 73, .failures = com1_failures, .image_flags = kDrawMoving},
+                .y_min = 0, .y_max = 10, .y_callback = radio_units_digit<com1>},
+    MovingImage{// 0 ... 3; window 3191
+                .header = {.bitmap = 3190, .x = 111, .y = 73, .failures = com1_failures, .image_flags = kDrawMoving},
+                .y_min = 0, .y_max = 3, .y_callback = radio_tens_digit<com1>},
+    Icon{.header = {.bitmap = 3200, .x = 79, .y = 73, .failures = com1_failures, .image_flags = kDrawMoving},
+         .scale = 0, .image_count = 1, .callback = radio_leading_one<com1>},
+    // The two toggle switches are painted in their first position.
+    Icon{.header = {.bitmap = 3160, .x = 119, .y = 133, .image_flags = kDrawPlain}, .scale = 1, .image_count = 2},
+    Icon{.header = {.bitmap = 3160, .x = 119, .y = 6, .image_flags = kDrawPlain}, .scale = 1, .image_count = 2},
+    Icon{// images 3130 ... 3134
+         .header = {.bitmap = 3130, .x = 171, .y = 129, .image_flags = kDrawPlain},
+         .scale = 1, .image_count = 5, .callback = com_fixed_selector},
+    Icon{.header = {.bitmap = 3130, .x = 46, .y = 129, .image_flags = kDrawPlain},
+         .scale = 1, .image_count = 5, .callback = com_mode_selector<com1>},
+    Icon{// 3170 dark, 3171 lit
+         .header = {.bitmap = 3170, .x = 292, .y = 16, .failures = com1_failures, .image_flags = kDrawLamp},
+         .scale = 1, .image_count = 2, .callback = com_lamp<com1>},
 };
+
+constinit auto com1_mouse_areas = kit::mouse_list(
+    kit::parent(kHelpCom1Head),
+    kit::parent(kHelpCom1Window, {.x = 79, .y = 73, .width = 143, .height = 19}),
+    kit::end_parent(),
+    // Megahertz half of the window.
+    kit::parent(kHelpCom1Knobs, {.x = 78, .y = 55, .width = 80, .height = 56}),
+    kit::child({.x = 0, .y = 0, .width = 80, .height = 28}, kCursorUp, kClickLeftRepeat, radio_whole_up<com1>),
+    kit::child({.x = 0, .y = 28, .width = 80, .height = 28}, kCursorDown, kClickLeftRepeat, radio_whole_down<com1>),
+    kit::end_parent(),
+    // Decimals half of the window.
+    kit::parent(kHelpCom1Knobs, {.x = 160, .y = 55, .width = 80, .height = 56}),
+    kit::child({.x = 0, .y = 0, .width = 80, .height = 28}, kCursorUp, kClickLeftRepeat, radio_fraction_up<com1>),
+    kit::child({.x = 0, .y = 28, .width = 80, .height = 28}, kCursorDown, kClickLeftRepeat,
+               radio_fraction_down<com1>),
+    kit::end_parent(),
+    // The mode selector's off and on positions.
+    kit::child({.x = 32, .y = 165, .width = 28, .height = 28}, kCursorPush, kClickLeft, radio_power_off<com1>),
+    kit::child({.x = 92, .y = 165, .width = 28, .height = 28}, kCursorPush, kClickLeft, radio_power_on<com1>),
+    kit::end_parent());
 
 // The small faceplates.
 constexpr SmallHeadLayout com_layout = {
-    .avionics_failure = kFailAvionics,
+    .avionics_failure = failure::avionics,
     .receiver_failure = kFailComRadios,
     .hundredths_strip = 1300,  // 00, dash, 25, dash, dash, 50, dash, 75, dash, dash, 00; window 1301
     .hundredths_at = {91, 38},
@@ -183,10 +120,10 @@ constexpr SmallHeadLayout com_layout = {
 // "Brinvale_COM1"
 SoundSet brinvale_com1_sound;
 constexpr RadioBinding brinvale_com1_binding = {
-    .head = &com1_head, .sound = &brinvale_com1_sound, .frequency = kTokenCom1Frequency,
+    .head = &com1_head, .sound = &brinvale_com1_sound, .frequency = token::com1_frequency,
     .decoder = com_whole_mhz, .upper_mhz = kComUpperMhz, .lower_mhz = kComLowerMhz,
-    .whole_up = kEventCom1WholeUp, .whole_down = kEventCom1WholeDown,
-    .fraction_up = kEventCom1FractionUp, .fraction_down = kEventCom1FractionDown, .off_sends_event = false};
+    .whole_up = event::com1_whole_up, .whole_down = event::com1_whole_down,
+    .fraction_up = event::com1_fraction_up, .fraction_down = event::com1_fraction_down, .off_sends_event = false};
 CalibrationPoint brinvale_com1_fraction_table[] = {{.x = 35, .y = 91, .value = 0}, {.x = 35, .y = 141, .value = 50}};
 CalibrationPoint brinvale_com1_whole_table[] = {{.x = 35, .y = 91, .value = 118}, {.x = 35, .y = 141, .value = 122}};
 constexpr SmallHeadFace brinvale_com1_face = {
@@ -198,10 +135,10 @@ using BrinvaleCom1 = SmallHead<com_layout, brinvale_com1_face>;
 // "Tervalin_COM2"
 SoundSet tervalin_com2_sound;
 constexpr RadioBinding tervalin_com2_binding = {
-    .head = &com2_head, .sound = &tervalin_com2_sound, .frequency = kTokenCom2Frequency,
+    .head = &com2_head, .sound = &tervalin_com2_sound, .frequency = token::com2_frequency,
     .decoder = com_whole_mhz, .upper_mhz = kComUpperMhz, .lower_mhz = kComLowerMhz,
-    .whole_up = kEventCom2WholeUp, .whole_down = kEventCom2WholeDown,
-    .fraction_up = kEventCom2FractionUp, .fraction_down = kEventCom2FractionDown, .off_sends_event = true};
+    .whole_up = event::com2_whole_up, .whole_down = event::com2_whole_down,
+    .fraction_up = event::com2_fraction_up, .fraction_down = event::com2_fraction_down, .off_sends_event = true};
 CalibrationPoint tervalin_com2_fraction_table[] = {{.x = 35, .y = 66, .value = 0}, {.x = 35, .y = 166, .value = 50}};
 CalibrationPoint tervalin_com2_whole_table[] = {{.x = 35, .y = 66, .value = 118}, {.x = 35, .y = 166, .value = 122}};
 constexpr SmallHeadFace tervalin_com2_face = {
@@ -214,16 +151,16 @@ using TervalinCom2 = SmallHead<com_layout, tervalin_com2_face>;
 }  // namespace tervalin
 
 Gauge tervalin_com1_gauge = {
-    .version = kGaugeHeaderVersion, .name = "Tervalin_COM1", .elements = tervalin::com1_elements,
-    .width_mm = 100, .mouse_areas = tervalin::com1_mouse_areas,
+    .version = kGaugeHeaderVersion, .name = "Tervalin_COM1", .elements = tervalin::com1_chain.root(),
+    .width_mm = 100, .mouse_areas = tervalin::com1_mouse_areas.areas,
     .callback = tervalin::radio_gauge_callback<tervalin::tervalin_com1_binding>};
 
 Gauge brinvale_com1_gauge = {
-    .version = kGaugeHeaderVersion, .name = "Brinvale_COM1", .elements = tervalin::BrinvaleCom1::elements,
-    .width_mm = 100, .mouse_areas = tervalin::BrinvaleCom1::mouse_areas,
+    .version = kGaugeHeaderVersion, .name = "Brinvale_COM1", .elements = tervalin::BrinvaleCom1::chain.root(),
+    .width_mm = 100, .mouse_areas = tervalin::BrinvaleCom1::mouse_areas.areas,
     .callback = tervalin::radio_gauge_callback<tervalin::brinvale_com1_binding>};
 
 Gauge tervalin_com2_gauge = {
-    .version = kGaugeHeaderVersion, .name = "Tervalin_COM2", .elements = tervalin::TervalinCom2::elements,
-    .width_mm = 100, .mouse_areas = tervalin::TervalinCom2::mouse_areas,
+    .version = kGaugeHeaderVersion, .name = "Tervalin_COM2", .elements = tervalin::TervalinCom2::chain.root(),
+    .width_mm = 100, .mouse_areas = tervalin::TervalinCom2::mouse_areas.areas,
     .callback = tervalin::radio_gauge_callback<tervalin::tervalin_com2_binding>};

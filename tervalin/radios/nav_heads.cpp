@@ -2,17 +2,16 @@
 // "Tervalin_NAV2" (TACAN faceplate). Their power flags are also what the
 // navigation indicators, the ILS and TACAN switches and the audio panel read.
 #include "core/gauges.h"
+#include "host_numbers.h"
 #include "radios/small_head.h"
 
 namespace tervalin {
 namespace {
 
-// Failure keys.
-constexpr uint32_t kFailAvionics = 21;
 constexpr uint32_t kFailNav1Receiver = 14;  // bound on both heads
 
 constexpr SmallHeadLayout nav_layout = {
-    .avionics_failure = kFailAvionics,
+    .avionics_failure = failure::avionics,
     .receiver_failure = kFailNav1Receiver,
     .hundredths_strip = 410,  // the plain digit strip: D0 shows as itself
     .hundredths_at = {91, 38},
@@ -53,9 +52,10 @@ constexpr double kNavLowerMhz = 108;
 // "Tervalin_NAV1"
 SoundSet tervalin_nav1_sound;
 constexpr RadioBinding tervalin_nav1_binding = {
-    .head = &nav1_head, .sound = &tervalin_nav1_sound, .frequency = 24,  // NAV1 active frequency
+    .head = &nav1_head, .sound = &tervalin_nav1_sound, .frequency = token::nav1_frequency,
     .decoder = nav_whole_mhz, .upper_mhz = kNavUpperMhz, .lower_mhz = kNavLowerMhz,
-    .whole_up = 65641, .whole_down = 65640, .fraction_up = 65643, .fraction_down = 65642,
+    .whole_up = event::nav1_whole_up, .whole_down = event::nav1_whole_down,
+    .fraction_up = event::nav1_fraction_up, .fraction_down = event::nav1_fraction_down,
     .off_sends_event = true};
 constexpr SmallHeadFace tervalin_nav1_face = {
     .gauge = &tervalin_nav1_gauge, .binding = &tervalin_nav1_binding, .face = 380,
@@ -66,9 +66,10 @@ using TervalinNav1 = SmallHead<nav_layout, tervalin_nav1_face>;
 // "Tervalin_NAV2"
 SoundSet tervalin_nav2_sound;
 constexpr RadioBinding tervalin_nav2_binding = {
-    .head = &nav2_head, .sound = &tervalin_nav2_sound, .frequency = 27,  // NAV2 active frequency
+    .head = &nav2_head, .sound = &tervalin_nav2_sound, .frequency = token::nav2_frequency,
     .decoder = nav_whole_mhz, .upper_mhz = kNavUpperMhz, .lower_mhz = kNavLowerMhz,
-    .whole_up = 65645, .whole_down = 65644, .fraction_up = 65647, .fraction_down = 65646,
+    .whole_up = event::nav2_whole_up, .whole_down = event::nav2_whole_down,
+    .fraction_up = event::nav2_fraction_up, .fraction_down = event::nav2_fraction_down,
     .off_sends_event = true};
 constexpr SmallHeadFace tervalin_nav2_face = {
     .gauge = &tervalin_nav2_gauge, .binding = &tervalin_nav2_binding, .face = 460,
@@ -80,11 +81,11 @@ using TervalinNav2 = SmallHead<nav_layout, tervalin_nav2_face>;
 }  // namespace tervalin
 
 Gauge tervalin_nav1_gauge = {
-    .version = kGaugeHeaderVersion, .name = "Tervalin_NAV1", .elements = tervalin::TervalinNav1::elements,
-    .width_mm = 100, .mouse_areas = tervalin::TervalinNav1::mouse_areas,
+    .version = kGaugeHeaderVersion, .name = "Tervalin_NAV1", .elements = tervalin::TervalinNav1::chain.root(),
+    .width_mm = 100, .mouse_areas = tervalin::TervalinNav1::mouse_areas.areas,
     .callback = tervalin::radio_gauge_callback<tervalin::tervalin_nav1_binding>};
 
 Gauge tervalin_nav2_gauge = {
-    .version = kGaugeHeaderVersion, .name = "Tervalin_NAV2", .elements = tervalin::TervalinNav2::elements,
-    .width_mm = 100, .mouse_areas = tervalin::TervalinNav2::mouse_areas,
+    .version = kGaugeHeaderVersion, .name = "Tervalin_NAV2", .elements = tervalin::TervalinNav2::chain.root(),
+    .width_mm = 100, .mouse_areas = tervalin::TervalinNav2::mouse_areas.areas,
     .callback = tervalin::radio_gauge_callback<tervalin::tervalin_nav2_binding>};
