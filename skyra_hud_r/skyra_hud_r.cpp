@@ -6,40 +6,37 @@
 
 #include "gauges.h"
 #include "host.h"
+#include "host_numbers.h"
+#include "records.h"
 
 namespace {
 
-// Host variables the display reads, by role.
-constexpr VariableToken kTokenAirspeed = 61;          // knots
-constexpr VariableToken kTokenAltitude = 74;          // feet
+// Host variables only the display reads, by role, in table order.
 constexpr VariableToken kTokenHeading = 81;           // degrees 0 ... 360
-constexpr VariableToken kTokenPitch = 78;             // degrees
-constexpr VariableToken kTokenBank = 80;              // degrees
-constexpr VariableToken kTokenMach = 64;              // Mach x 20480
-constexpr VariableToken kTokenGLoad = 351;            // g x 624
 constexpr VariableToken kTokenRadarHeight = 614;      // metres
-constexpr VariableToken kTokenLowAltitudeSet = 615;   // feet
 constexpr VariableToken kTokenVerticalSpeed = 65;
-constexpr VariableToken kTokenMarkerPitch = 793;      // degrees
-constexpr VariableToken kTokenMarkerBank = 794;       // degrees
 constexpr VariableToken kTokenVMarker = 849;
 constexpr VariableToken kTokenSpeedCaret = 850;
+constexpr VariableToken kTokenMarkerBank = 794;       // degrees
+constexpr VariableToken kTokenMarkerPitch = 793;      // degrees
+constexpr VariableToken kTokenGLoad = 351;            // g x 624
 constexpr VariableToken kTokenOptionalReadout = 860;  // -1 = no value
+constexpr VariableToken kTokenReadout118 = 118;
+constexpr VariableToken kTokenReadout116 = 116;
 constexpr VariableToken kTokenReadout107 = 107;
 constexpr VariableToken kTokenReadout109 = 109;
-constexpr VariableToken kTokenReadout116 = 116;
-constexpr VariableToken kTokenReadout118 = 118;
 constexpr VariableToken kTokenReadout120 = 120;
 constexpr VariableToken kTokenReadout138 = 138;
 
-// Key events of the click areas.
-constexpr KeyEvent kEventLowAltitudeUp = 66321;
-constexpr KeyEvent kEventLowAltitudeDown = 66322;
+// Key events only the display sends, from its click areas.
 constexpr KeyEvent kEventPairFirst = 65907;
 constexpr KeyEvent kEventPairSecond = 65908;
 
+// The display shows no tooltip.
+constexpr uint32_t kHelpNone = 0;
+
 // Every element of the display carries the same drawing bits.
-constexpr uint32_t kHudImageFlags = kImageDraw1 | kImageDraw2 | kImageMoving;  // 0x83
+constexpr uint32_t kHudImageFlags = kDrawMoving;
 
 // Colours are Windows colour values: red in the low byte.
 constexpr uint32_t kRed = 255;
@@ -72,9 +69,9 @@ constexpr double kMarkerLimit = 20;
 // by the gauge callback, so every instance reads the same four.
 
 ModuleVariable hud_radar_height = {.token = kTokenRadarHeight};
-ModuleVariable hud_low_altitude_setting = {.token = kTokenLowAltitudeSet};
-ModuleVariable hud_bank = {.token = kTokenBank};
-ModuleVariable hud_pitch = {.token = kTokenPitch};
+ModuleVariable hud_low_altitude_setting = {.token = token::low_altitude_setting};
+ModuleVariable hud_bank = {.token = token::bank};
+ModuleVariable hud_pitch = {.token = token::pitch};
 
 namespace {
 
@@ -104,12 +101,12 @@ void hud_gauge_callback(Gauge*, int32_t service, uintptr_t) {
 // Mouse callbacks
 
 int32_t hud_low_altitude_up(ClickRecord*, uint32_t) {
-    skyra_hud::send_event(kEventLowAltitudeUp, 0);
+    skyra_hud::send_event(event::low_altitude_up, 0);
     return 0;
 }
 
 int32_t hud_low_altitude_down(ClickRecord*, uint32_t) {
-    skyra_hud::send_event(kEventLowAltitudeDown, 0);
+    skyra_hud::send_event(event::low_altitude_down, 0);
     return 0;
 }
 
@@ -253,158 +250,7 @@ double hud_two_decimal_text(Element* element) { return write_text(element, kForm
 double hud_whole_text(Element* element) { return write_text(element, kFormatWhole, text_value(element)); }
 
 // ---------------------------------------------------------------------------
-// Element chain, root first; each row is the single child of the row above.
-
-extern StaticImage background;
-extern MovingImage airspeed_tape;
-extern MovingImage altitude_tape;
-extern Sprite pitch_ladder;
-extern MovingImage heading_tape;
-extern StringElement airspeed_readout;
-extern StringElement altitude_readout;
-extern StringElement heading_readout;
-extern StringElement radar_altitude_readout;
-extern StringElement mach_readout;
-extern Icon low_altitude_alert;
-extern StringElement low_altitude_readout;
-extern Slider vertical_speed_caret;
-extern Needle bank_pointer;
-extern Slider v_marker;
-extern Slider airspeed_caret;
-extern Slider diamond_marker;
-extern StringElement g_readout;
-extern StringElement lower_right_readout;
-extern StringElement top_readout_118;
-extern StringElement top_readout_116;
-extern StringElement top_readout_107;
-extern StringElement top_readout_109;
-extern StringElement top_readout_120;
-extern StringElement readout_above_altitude;
-
-Element* after_background[] = {&airspeed_tape.header, nullptr};
-StaticImage background = {.header = {
-    .kind = kKindStaticImage, .bitmap = 256, .x = 0, .y = 0,
-    .gauge = &skyra_hud_r_gauge, .following = after_background, .image_flags = kHudImageFlags}};
-
-Element* after_airspeed_tape[] = {&altitude_tape.header, nullptr};
-MovingImage airspeed_tape = {
-    .header = {.kind = kKindMovingImage, .bitmap = 4608, .x = 36, .y = 88,
-               .gauge = &skyra_hud_r_gauge, .following = after_airspeed_tape, .image_flags = kHudImageFlags},
-    .x_variable = {}, .x_min = 0, .x_max = 0,
-    .y_variable = {.token = kTokenAirspeed}, .y_min = 900, .y_max = 0,
-    .x_callback = hud_raw_x, .y_callback = hud_speed_tape};
-
-Element* after_altitude_tape[] = {&pitch_ladder.header, nullptr};
-MovingImage altitude_tape = {
-    .header = {.kind = kKindMovingImage, .bitmap = 8704, .x = 328, .y = 88,
-               .gauge = &skyra_hud_r_gauge, .following = after_altitude_tape, .image_flags = kHudImageFlags},
-    .x_variable = {}, .x_min = 0, .x_max = 0,
-    .y_variable = {.token = kTokenAltitude}, .y_min = 59170, .y_max = -500,
-    .x_callback = hud_raw_x, .y_callback = hud_altitude_tape};
-
-Element* after_pitch_ladder[] = {&heading_tape.header, nullptr};
-Sprite pitch_ladder = {
-    .header = {.kind = kKindSprite, .bitmap = 4864, .x = 0, .y = 0, .pivot_x = 195, .pivot_y = 136,
-               .gauge = &skyra_hud_r_gauge, .following = after_pitch_ladder, .image_flags = kHudImageFlags},
-    .x_variable = {}, .x_scale = 0,
-    .y_variable = {.token = kTokenPitch}, .y_scale = 16,
-    .rotation_variable = {.token = kTokenBank}, .rotation_scale = -1,
-    .texture_scale_x = 1, .texture_scale_y = 1,
-    .x_callback = hud_raw_x, .y_callback = hud_raw_y, .rotation_callback = hud_raw_rotation};
-
-Element* after_heading_tape[] = {&airspeed_readout.header, nullptr};
-MovingImage heading_tape = {
-    .header = {.kind = kKindMovingImage, .bitmap = 5376, .x = 140, .y = 200,
-               .gauge = &skyra_hud_r_gauge, .following = after_heading_tape, .image_flags = kHudImageFlags},
-    .x_variable = {.token = kTokenHeading}, .x_min = 0, .x_max = 360,
-    .y_variable = {}, .y_min = 0, .y_max = 0,
-    .x_callback = hud_raw_x, .y_callback = hud_raw_y};
-
-Element* after_airspeed_readout[] = {&altitude_readout.header, nullptr};
-StringElement airspeed_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 22, .y = 133,
-               .gauge = &skyra_hud_r_gauge, .following = after_airspeed_readout, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenAirspeed}},
-    .box_width = kTextRight - 22, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_airspeed_text};
-
-Element* after_altitude_readout[] = {&heading_readout.header, nullptr};
-StringElement altitude_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 354, .y = 133,
-               .gauge = &skyra_hud_r_gauge, .following = after_altitude_readout, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenAltitude}},
-    .box_width = kTextRight - 354, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_altitude_text};
-
-Element* after_heading_readout[] = {&radar_altitude_readout.header, nullptr};
-StringElement heading_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 188, .y = 213,
-               .gauge = &skyra_hud_r_gauge, .following = after_heading_readout, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenHeading}},
-    .box_width = kTextRight - 188, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_heading_text};
-
-Element* after_radar_altitude_readout[] = {&mach_readout.header, nullptr};
-StringElement radar_altitude_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 312, .y = 202,
-               .gauge = &skyra_hud_r_gauge, .following = after_radar_altitude_readout,
-               .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenRadarHeight}},
-    .box_width = kTextRight - 312, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_radar_altitude_text};
-
-Element* after_mach_readout[] = {&low_altitude_alert.header, nullptr};
-StringElement mach_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 30, .y = 202,
-               .gauge = &skyra_hud_r_gauge, .following = after_mach_readout, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenMach}},
-    .box_width = kTextRight - 30, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_mach_text};
-
-// Two images (empty, then the R and its frame), chosen by the value itself
-// under switch setting 3; the scale is 0.
-Element* after_low_altitude_alert[] = {&low_altitude_readout.header, nullptr};
-Icon low_altitude_alert = {
-    .header = {.kind = kKindIcon, .bitmap = 5632, .x = 289, .y = 201,
-               .gauge = &skyra_hud_r_gauge, .following = after_low_altitude_alert, .image_flags = kHudImageFlags},
-    .variable = {}, .switch_setting = 3, .scale = 0, .image_count = 2,
-    .callback = hud_low_altitude_flag};
-
-Element* after_low_altitude_readout[] = {&vertical_speed_caret.header, nullptr};
-StringElement low_altitude_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 308, .y = 226,
-               .gauge = &skyra_hud_r_gauge, .following = after_low_altitude_readout,
-               .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenLowAltitudeSet}},
-    .box_width = kTextRight - 308, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_low_altitude_text};
-
-Element* after_vertical_speed_caret[] = {&bank_pointer.header, nullptr};
-Slider vertical_speed_caret = {
-    .header = {.kind = kKindSlider, .bitmap = 5120, .x = 312, .y = 134,
-               .gauge = &skyra_hud_r_gauge, .following = after_vertical_speed_caret,
-               .image_flags = kHudImageFlags},
-    .x_variable = {}, .x_scale = 0,
-    .y_variable = {.token = kTokenVerticalSpeed}, .y_scale = -0.0137179487179487,
-    .x_callback = hud_raw_x, .y_callback = hud_vs_caret};
+// Element chain
 
 CalibrationPoint bank_pointer_table[] = {
     {.x = 263, .y = 268, .value = -45},
@@ -412,151 +258,224 @@ CalibrationPoint bank_pointer_table[] = {
     {.x = 128, .y = 273, .value = 45},
 };
 
-Element* after_bank_pointer[] = {&v_marker.header, nullptr};
-Needle bank_pointer = {
-    .header = {.kind = kKindNeedle, .bitmap = 6144, .x = 198, .y = 221, .pivot_x = 13, .pivot_y = 7,
-               .gauge = &skyra_hud_r_gauge, .following = after_bank_pointer, .image_flags = kHudImageFlags},
-    .variable = {.token = kTokenBank},
-    .table = bank_pointer_table, .table_count = sizeof bank_pointer_table / sizeof bank_pointer_table[0],
-    .callback = hud_bank_pointer};
+// The chain, root first: background, airspeed tape, altitude tape, pitch
+// ladder, heading tape, airspeed, altitude, heading, radar altitude and Mach
+// readouts, low-altitude alert, low-altitude readout, vertical speed caret,
+// bank pointer, V marker, airspeed caret, diamond marker, g readout, lower
+// right readout, top readouts 118, 116, 107, 109 and 120, readout above the
+// altitude.
+constinit kit::Chain chain{
+    &skyra_hud_r_gauge,
+    StaticImage{.header = {.bitmap = 256, .x = 0, .y = 0, .image_flags = kHudImageFlags}},
 
-Element* after_v_marker[] = {&airspeed_caret.header, nullptr};
-Slider v_marker = {
-    .header = {.kind = kKindSlider, .bitmap = 6400, .x = 191, .y = 185,
-               .gauge = &skyra_hud_r_gauge, .following = after_v_marker, .image_flags = kHudImageFlags},
-    .x_variable = {.token = kTokenVMarker}, .x_scale = 57.5,
-    .y_variable = {}, .y_scale = 0,
-    .x_callback = hud_raw_x, .y_callback = hud_raw_y};
+    MovingImage{
+        .header = {.bitmap = 4608, .x = 36, .y = 88, .image_flags = kHudImageFlags},
+        .x_variable = {}, .x_min = 0, .x_max = 0,
+        .y_variable = {.token = token::indicated_airspeed}, .y_min = 900, .y_max = 0,
+        .x_callback = hud_raw_x, .y_callback = hud_speed_tape},
 
-Element* after_airspeed_caret[] = {&diamond_marker.header, nullptr};
-Slider airspeed_caret = {
-    .header = {.kind = kKindSlider, .bitmap = 8192, .x = 70, .y = 134,
-               .gauge = &skyra_hud_r_gauge, .following = after_airspeed_caret, .image_flags = kHudImageFlags},
-    .x_variable = {}, .x_scale = 0,
-    .y_variable = {.token = kTokenSpeedCaret}, .y_scale = 53,
-    .x_callback = hud_raw_x, .y_callback = hud_raw_y};
+    MovingImage{
+        .header = {.bitmap = 8704, .x = 328, .y = 88, .image_flags = kHudImageFlags},
+        .x_variable = {}, .x_min = 0, .x_max = 0,
+        .y_variable = {.token = token::indicated_altitude}, .y_min = 59170, .y_max = -500,
+        .x_callback = hud_raw_x, .y_callback = hud_altitude_tape},
 
-Element* after_diamond_marker[] = {&g_readout.header, nullptr};
-Slider diamond_marker = {
-    .header = {.kind = kKindSlider, .bitmap = 8448, .x = 190, .y = 130,
-               .gauge = &skyra_hud_r_gauge, .following = after_diamond_marker, .image_flags = kHudImageFlags},
-    .x_variable = {.token = kTokenMarkerBank}, .x_scale = -3.73333333333333,
-    .y_variable = {.token = kTokenMarkerPitch}, .y_scale = 5.4,
-    .x_callback = hud_marker_x, .y_callback = hud_marker_y};
+    Sprite{
+        .header = {.bitmap = 4864, .x = 0, .y = 0, .pivot_x = 195, .pivot_y = 136, .image_flags = kHudImageFlags},
+        .x_variable = {}, .x_scale = 0,
+        .y_variable = {.token = token::pitch}, .y_scale = 16,
+        .rotation_variable = {.token = token::bank}, .rotation_scale = -1,
+        .texture_scale_x = 1, .texture_scale_y = 1,
+        .x_callback = hud_raw_x, .y_callback = hud_raw_y, .rotation_callback = hud_raw_rotation},
 
-Element* after_g_readout[] = {&lower_right_readout.header, nullptr};
-StringElement g_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 40, .y = 222,
-               .gauge = &skyra_hud_r_gauge, .following = after_g_readout, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenGLoad}},
-    .box_width = kTextRight - 40, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_g_text};
+    MovingImage{
+        .header = {.bitmap = 5376, .x = 140, .y = 200, .image_flags = kHudImageFlags},
+        .x_variable = {.token = kTokenHeading}, .x_min = 0, .x_max = 360,
+        .y_variable = {}, .y_min = 0, .y_max = 0,
+        .x_callback = hud_raw_x, .y_callback = hud_raw_y},
 
-Element* after_lower_right_readout[] = {&top_readout_118.header, nullptr};
-StringElement lower_right_readout = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 312, .y = 245,
-               .gauge = &skyra_hud_r_gauge, .following = after_lower_right_readout, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenOptionalReadout}},
-    .box_width = kTextRight - 312, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Glass Gauge", .font_weight = 400,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_optional_text};
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 22, .y = 133, .image_flags = kHudImageFlags},
+        .variables = {{.token = token::indicated_airspeed}},
+        .box_width = kTextRight - 22, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_airspeed_text},
 
-Element* after_top_readout_118[] = {&top_readout_116.header, nullptr};
-StringElement top_readout_118 = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 10, .y = 4,
-               .gauge = &skyra_hud_r_gauge, .following = after_top_readout_118, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenReadout118}},
-    .box_width = kTextRight - 10, .box_height = 22,
-    .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Courier New", .font_weight = 100,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_two_decimal_text};
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 354, .y = 133, .image_flags = kHudImageFlags},
+        .variables = {{.token = token::indicated_altitude}},
+        .box_width = kTextRight - 354, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_altitude_text},
 
-Element* after_top_readout_116[] = {&top_readout_107.header, nullptr};
-StringElement top_readout_116 = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 57, .y = 3,
-               .gauge = &skyra_hud_r_gauge, .following = after_top_readout_116, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenReadout116}},
-    .box_width = kTextRight - 57, .box_height = 22,
-    .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Courier New", .font_weight = 100,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_two_decimal_text};
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 188, .y = 213, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenHeading}},
+        .box_width = kTextRight - 188, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_heading_text},
 
-Element* after_top_readout_107[] = {&top_readout_109.header, nullptr};
-StringElement top_readout_107 = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 101, .y = 3,
-               .gauge = &skyra_hud_r_gauge, .following = after_top_readout_107, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenReadout107}},
-    .box_width = kTextRight - 101, .box_height = 22,
-    .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Courier New", .font_weight = 100,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_two_decimal_text};
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 312, .y = 202, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenRadarHeight}},
+        .box_width = kTextRight - 312, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_radar_altitude_text},
 
-Element* after_top_readout_109[] = {&top_readout_120.header, nullptr};
-StringElement top_readout_109 = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 149, .y = 5,
-               .gauge = &skyra_hud_r_gauge, .following = after_top_readout_109, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenReadout109}},
-    .box_width = kTextRight - 149, .box_height = 22,
-    .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Courier New", .font_weight = 100,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_two_decimal_text};
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 30, .y = 202, .image_flags = kHudImageFlags},
+        .variables = {{.token = token::mach}},
+        .box_width = kTextRight - 30, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_mach_text},
 
-Element* after_top_readout_120[] = {&readout_above_altitude.header, nullptr};
-StringElement top_readout_120 = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 209, .y = 5,
-               .gauge = &skyra_hud_r_gauge, .following = after_top_readout_120, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenReadout120}},
-    .box_width = kTextRight - 209, .box_height = 22,
-    .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Courier New", .font_weight = 100,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_two_decimal_text};
+    // Two images (empty, then the R and its frame), chosen by the value itself
+    // under switch setting 3; the scale is 0.
+    Icon{
+        .header = {.bitmap = 5632, .x = 289, .y = 201, .image_flags = kHudImageFlags},
+        .variable = {}, .switch_setting = 3, .scale = 0, .image_count = 2,
+        .callback = hud_low_altitude_flag},
 
-StringElement readout_above_altitude = {
-    .header = {.kind = kKindString, .bitmap = kNoBitmap, .x = 348, .y = 112,
-               .gauge = &skyra_hud_r_gauge, .following = nullptr, .image_flags = kHudImageFlags},
-    .variables = {{.token = kTokenReadout138}},
-    .box_width = kTextRight - 348, .box_height = 24,
-    .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
-    .font_name = "Quartz", .font_weight = 500,
-    .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
-    .callback = hud_whole_text};
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 308, .y = 226, .image_flags = kHudImageFlags},
+        .variables = {{.token = token::low_altitude_setting}},
+        .box_width = kTextRight - 308, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_low_altitude_text},
 
-Element* hud_elements[] = {&background.header, nullptr};
+    Slider{
+        .header = {.bitmap = 5120, .x = 312, .y = 134, .image_flags = kHudImageFlags},
+        .x_variable = {}, .x_scale = 0,
+        .y_variable = {.token = kTokenVerticalSpeed}, .y_scale = -0.0137179487179487,
+        .x_callback = hud_raw_x, .y_callback = hud_vs_caret},
 
-Element* root_element() { return hud_elements[0]; }
+    Needle{
+        .header = {.bitmap = 6144, .x = 198, .y = 221, .pivot_x = 13, .pivot_y = 7, .image_flags = kHudImageFlags},
+        .variable = {.token = token::bank},
+        .table = bank_pointer_table, .table_count = kit::count(bank_pointer_table),
+        .callback = hud_bank_pointer},
+
+    Slider{
+        .header = {.bitmap = 6400, .x = 191, .y = 185, .image_flags = kHudImageFlags},
+        .x_variable = {.token = kTokenVMarker}, .x_scale = 57.5,
+        .y_variable = {}, .y_scale = 0,
+        .x_callback = hud_raw_x, .y_callback = hud_raw_y},
+
+    Slider{
+        .header = {.bitmap = 8192, .x = 70, .y = 134, .image_flags = kHudImageFlags},
+        .x_variable = {}, .x_scale = 0,
+        .y_variable = {.token = kTokenSpeedCaret}, .y_scale = 53,
+        .x_callback = hud_raw_x, .y_callback = hud_raw_y},
+
+    Slider{
+        .header = {.bitmap = 8448, .x = 190, .y = 130, .image_flags = kHudImageFlags},
+        .x_variable = {.token = kTokenMarkerBank}, .x_scale = -3.73333333333333,
+        .y_variable = {.token = kTokenMarkerPitch}, .y_scale = 5.4,
+        .x_callback = hud_marker_x, .y_callback = hud_marker_y},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 40, .y = 222, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenGLoad}},
+        .box_width = kTextRight - 40, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_g_text},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 312, .y = 245, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenOptionalReadout}},
+        .box_width = kTextRight - 312, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Glass Gauge", .font_weight = 400,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_optional_text},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 10, .y = 4, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenReadout118}},
+        .box_width = kTextRight - 10, .box_height = 22,
+        .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Courier New", .font_weight = 100,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_two_decimal_text},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 57, .y = 3, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenReadout116}},
+        .box_width = kTextRight - 57, .box_height = 22,
+        .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Courier New", .font_weight = 100,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_two_decimal_text},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 101, .y = 3, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenReadout107}},
+        .box_width = kTextRight - 101, .box_height = 22,
+        .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Courier New", .font_weight = 100,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_two_decimal_text},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 149, .y = 5, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenReadout109}},
+        .box_width = kTextRight - 149, .box_height = 22,
+        .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Courier New", .font_weight = 100,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_two_decimal_text},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 209, .y = 5, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenReadout120}},
+        .box_width = kTextRight - 209, .box_height = 22,
+        .text_colour = kWhite, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Courier New", .font_weight = 100,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_two_decimal_text},
+
+    StringElement{
+        .header = {.bitmap = kNoBitmap, .x = 348, .y = 112, .image_flags = kHudImageFlags},
+        .variables = {{.token = kTokenReadout138}},
+        .box_width = kTextRight - 348, .box_height = 24,
+        .text_colour = kRed, .background_colour = 0, .highlight_colour = 0,
+        .font_name = "Quartz", .font_weight = 500,
+        .char_set = kCharSet, .font_setting = kFontSetting, .text_flags = kTextFlags,
+        .callback = hud_whole_text},
+};
+
+Element* root_element() { return chain.root()[0]; }
 
 // ---------------------------------------------------------------------------
 // Mouse areas: the two halves of the low-altitude setting readout step it,
 // the area under the g readout sends its pair of events.
 
-MouseArea hud_mouse_areas[] = {
-    {.kind = kMouseParent, .x = 0, .y = 0, .width = 0, .height = 0, .cursor = kCursorNone, .help_id = 0},
-    {.kind = kMouseChild, .x = 327, .y = 224, .width = 32, .height = 27, .cursor = kCursorUp, .help_id = 0,
-     .click_flags = kClickLeft, .event = 0, .callback = hud_low_altitude_up},
-    {.kind = kMouseChild, .x = 301, .y = 221, .width = 24, .height = 31, .cursor = kCursorDown, .help_id = 0,
-     .click_flags = kClickLeft, .event = 0, .callback = hud_low_altitude_down},
-    {.kind = kMouseChild, .x = 29, .y = 241, .width = 39, .height = 17, .cursor = kCursorPush, .help_id = 0,
-     .click_flags = kClickLeft, .event = 0, .callback = hud_event_pair},
-    {.kind = kMouseEndParent, .cursor = kCursorNone},
-    {.kind = kMouseEnd, .cursor = kCursorNone},
-};
+constinit auto hud_mouse_areas = kit::one_group(
+    kHelpNone,
+    kit::child({327, 224, 32, 27}, kCursorUp, kClickLeft, hud_low_altitude_up),
+    kit::child({301, 221, 24, 31}, kCursorDown, kClickLeft, hud_low_altitude_down),
+    kit::child({29, 241, 39, 17}, kCursorPush, kClickLeft, hud_event_pair));
 
 }  // namespace
 
 Gauge skyra_hud_r_gauge = {
     .version = kGaugeHeaderVersion,
     .name = "Skyra_HUD_R",
-    .elements = hud_elements,
+    .elements = chain.root(),
     .query = hud_query,
     .install = hud_install,
     .initialize = hud_initialize,
@@ -567,7 +486,7 @@ Gauge skyra_hud_r_gauge = {
     .reserved = 0,
     .width_mm = 100,
     .height = 0,
-    .mouse_areas = hud_mouse_areas,
+    .mouse_areas = hud_mouse_areas.areas,
     .callback = hud_gauge_callback,
     .user_data = 0,
     .parameters = nullptr,
