@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host_numbers.h"
 #include "systems/engine_dials.h"
 
 namespace {
@@ -11,8 +12,6 @@ namespace {
 using namespace art::dials;
 using art::Canvas;
 
-constexpr int32_t kKnots = 61;
-constexpr int32_t kMach = 64;      // Mach x 20480
 constexpr size_t kMachDisc = 2;    // chain positions in the gauge
 constexpr size_t kPointer = 3;
 constexpr double kCentre = 138;
@@ -21,7 +20,7 @@ void draw_face(Canvas& c) {
     cairo_t* cr = c.cr;
     face(cr, kCentre, kCentre, 136);
     art::GaugeProbe probe("Airspeed");
-    const Scale knots(probe, kPointer, kKnots);
+    const Scale knots(probe, kPointer, token::indicated_airspeed);
 
     // The orange band just below 600 knots.
     knots.band(cr, 550, 600, 121, 127, kOrange);
@@ -58,7 +57,7 @@ void draw_mach_disc(Canvas& c) {
     // A fast reference speed keeps the disc on the table for every mark.
     constexpr double kReferenceKnots = 550;
     auto mark_angle = [&](double mach) {
-        const std::map<int32_t, double> v{{kKnots, kReferenceKnots}, {kMach, mach * 20480}};
+        const std::map<int32_t, double> v{{token::indicated_airspeed, kReferenceKnots}, {token::mach, mach * 20480}};
         // The disc is updated before the pointer, so it reads the pointer's
         // dial value of the frame before: run one frame to settle it.
         probe.needle_angle(kPointer, v);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host_numbers.h"
 #include "systems/engine_dials.h"
 
 namespace {
@@ -11,7 +12,6 @@ namespace {
 using namespace art::dials;
 using art::Canvas;
 
-constexpr int32_t kAltitude = 74;
 constexpr size_t kNeedle = 11;  // its chain position in the gauge
 constexpr double kCentre = 150;
 
@@ -32,7 +32,7 @@ void draw_background(Canvas& c) {
     cairo_t* cr = c.cr;
     face(cr, kCentre, kCentre, 146);
     art::GaugeProbe probe("Altimeter");
-    const Scale feet(probe, kNeedle, kAltitude);
+    const Scale feet(probe, kNeedle, token::indicated_altitude);
     art::set_colour(cr, kMarks);
     for (int v = 0; v < 1000; v += 20) {
         const bool major = v % 100 == 0;

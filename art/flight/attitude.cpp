@@ -6,15 +6,13 @@
 #include <string>
 
 #include "host.h"
+#include "host_numbers.h"
 #include "systems/engine_dials.h"
 
 namespace {
 
 using namespace art::dials;
 using art::Canvas;
-
-constexpr int32_t kBank = 80;
-constexpr int32_t kReferenceBars = 612;
 
 constexpr art::Colour kSky{0.16, 0.42, 0.78};
 constexpr art::Colour kGround{0.08, 0.08, 0.08};
@@ -152,7 +150,7 @@ void draw_adi_case(Canvas& c) {
     cairo_stroke(cr);
     // The knob's short scale, through the knob's own table.
     art::GaugeProbe probe("ADI");
-    const Scale knob(probe, 9, kReferenceBars);
+    const Scale knob(probe, 9, token::reference_bars);
     disc(cr, 258, 279, 34, {0.20, 0.20, 0.21});
     art::set_colour(cr, kMarks);
     for (int v = 0; v <= 400; v += 100) knob.tick(cr, v, 29, 34, v % 200 == 0 ? 2 : 1.2);
@@ -188,7 +186,7 @@ void draw_adi_bank_ring(Canvas& c) {
     const double cx = 115, cy = 115;
     ring(cr, cx, cy, 100, 115, {0.12, 0.12, 0.13});
     art::GaugeProbe probe("ADI");
-    const Scale bank(probe, 3, kBank);  // the bank pointer's own table
+    const Scale bank(probe, 3, token::bank);  // the bank pointer's own table
     // Marks relative to the ring's centre, which is the pointer's position.
     auto tick = [&](double value, double r1, double width) {
         art::draw_tick(cr, cx, cy, bank.angle(value), 100, r1, width);
@@ -276,7 +274,7 @@ double standby_disc_angle(double bank) {
     gaugehost::Host& host = probe.host();
     const size_t index = host.place("Standby_Attitude", std::nullopt);
     host.install(index);
-    host.variables().set(kBank, bank);
+    host.variables().set(token::bank, bank);
     host.update(index);
     const double angle = host.placed(index).states[2].sprite_angle;
     host.kill(index);

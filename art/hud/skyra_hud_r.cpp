@@ -9,6 +9,7 @@
 #include "art.h"
 #include "gauge.h"
 #include "host.h"
+#include "host_numbers.h"
 #include "value_flow.h"
 
 namespace {
@@ -149,7 +150,7 @@ void draw_background(art::Canvas& c) {
     // pointer's own table.
     art::GaugeProbe probe("Skyra_HUD_R");
     for (double bank : {-60.0, -45.0, -30.0, -20.0, -10.0, 0.0, 10.0, 20.0, 30.0, 45.0, 60.0}) {
-        const auto angle = probe.needle_angle(kBankPointer, {{80, bank}});
+        const auto angle = probe.needle_angle(kBankPointer, {{token::bank, bank}});
         if (!angle) continue;
         const bool major = bank == 0 || std::fabs(bank) == 30 || std::fabs(bank) == 60;
         const auto a = probe.point_at(kBankPointer, *angle, 74);
