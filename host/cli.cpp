@@ -2,17 +2,30 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <iomanip>
 #include <iostream>
+#include <memory>
 
 #include "error.h"
 #include "host.h"
 #include "probe.h"
 #include "render_cli.h"
 #include "scenario.h"
+#include "validate_cli.h"
 
 namespace gaugehost {
 namespace {
+
+using Run = std::function<int(std::ostream& out, std::ostream& err)>;
+
+// One subcommand: its options are added to its own CLI11 app, and it runs
+// after a successful parse.
+struct Command {
+    const char* name;
+    const char* help;
+    std::function<Run(CLI::App& app)> add_options;  // returns what runs it
+};
 
 int list_module(const std::string& path, std::ostream& out) {
     Host host;
@@ -29,21 +42,52 @@ int list_module(const std::string& path, std::ostream& out) {
     return 0;
 }
 
+Run add_list(CLI::App& app) {
+    auto path = std::make_shared<std::string>();
+    app.add_option("module", *path, "the module file (.gau)")->required();
+    return [path](std::ostream& out, std::ostream&) { return list_module(*path, out); };
+}
+
+Run add_probe(CLI::App& app) {
+    auto options = std::make_shared<ScenarioOptions>(app);
+    return [options, &app](std::ostream& out, std::ostream& err) {
+        const Scenario scenario = options->scenario(app);
+        if (scenario.placements.empty()) {
+            err << "gaugehost probe: --place: no gauge placed\n";
+            return 2;
+        }
+        Host host;
+        run_scenario(host, scenario);
+        out << probe_document(host).dump(2) << "\n";
+        return 0;
+    };
+}
+
+Run add_render(CLI::App& app) {
+    auto command = std::make_shared<RenderCommand>(app);
+    return [command](std::ostream& out, std::ostream& err) { return command->run(out, err); };
+}
+
+const Command kCommands[] = {
+    {"list", "print a module's gauge table and version block", add_list},
+    {"probe", "place gauges, apply actions in order and print their state as one JSON document", add_probe},
+    {"render",
+     "draw placed gauges (--place) or the visible windows of a panel.cfg (--panel) as PNG pictures, "
+     "after the actions given, in order",
+     add_render},
+    {"validate", kValidateHelp, add_validate},
+};
+
 }  // namespace
 
 int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     CLI::App app{"gaugehost: loads flight-simulator gauge modules, drives their gauges and shows them."};
     app.require_subcommand(1);
-
-    CLI::App* list = app.add_subcommand("list", "print a module's gauge table and version block");
-    std::string list_path;
-    list->add_option("module", list_path, "the module file (.gau)")->required();
-
-    CLI::App* probe = app.add_subcommand(
-        "probe", "place gauges, apply actions in order and print their state as one JSON document");
-    ScenarioOptions probe_options(*probe);
-
-    RenderCommand render(app);
+    std::vector<std::pair<CLI::App*, Run>> commands;
+    for (const Command& command : kCommands) {
+        CLI::App* sub = app.add_subcommand(command.name, command.help);
+        commands.emplace_back(sub, command.add_options(*sub));
+    }
 
     std::vector<std::string> args(arguments.rbegin(), arguments.rend());
     try {
@@ -60,19 +104,8 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
     }
 
     try {
-        if (list->parsed()) return list_module(list_path, out);
-        if (render.app()->parsed()) return render.run(out, err);
-        if (probe->parsed()) {
-            const Scenario scenario = probe_options.scenario(*probe);
-            if (scenario.placements.empty()) {
-                err << "gaugehost probe: --place: no gauge placed\n";
-                return 2;
-            }
-            Host host;
-            run_scenario(host, scenario);
-            out << probe_document(host).dump(2) << "\n";
-            return 0;
-        }
+        for (auto& [sub, run] : commands)
+            if (sub->parsed()) return run(out, err);
     } catch (const HostError& e) {
         err << "gaugehost: " << e.what() << "\n";
         return 2;

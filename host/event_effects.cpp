@@ -1,9 +1,11 @@
 // What the host does with the key events of the gauges it knows: the
-// variables each event moves, as the simulator would move them.
-#include "events.h"
-
+// variables each event moves and the panel windows it opens and closes, as
+// the simulator would.
 #include <algorithm>
 #include <cmath>
+
+#include "events.h"
+#include "host_numbers.h"
 
 namespace gaugehost {
 
@@ -42,6 +44,52 @@ uint32_t radio_frequency_step(uint32_t code, RadioBand band, int whole, int chan
 
 }  // namespace
 
+double Clock::simulation_time() const { return variables_.number(token::simulation_time); }
+void Clock::set_simulation_time(double seconds) { variables_.set(token::simulation_time, seconds); }
+double Clock::time_of_day() const { return variables_.number(token::time_of_day); }
+void Clock::set_time_of_day(double seconds) { variables_.set(token::time_of_day, seconds); }
+
+void set_panel_window(std::set<uint32_t>& closed, uint32_t window, bool open) {
+    if (open)
+        closed.erase(window);
+    else
+        closed.insert(window);
+}
+
+void toggle_panel_window(std::set<uint32_t>& closed, uint32_t window) {
+    set_panel_window(closed, window, closed.count(window) != 0);
+}
+
+void EventEffects::add(KeyEvent event, Effect effect) {
+    for (Row& row : rows_)
+        if (row.event == event) {
+            row.effect = std::move(effect);
+            return;
+        }
+    rows_.push_back({event, std::move(effect)});
+}
+
+const EventEffects::Row* EventEffects::find(KeyEvent event) const {
+    for (const Row& row : rows_)
+        if (row.event == event) return &row;
+    return nullptr;
+}
+
+bool EventEffects::apply(EffectContext& context, KeyEvent event, uint32_t value) const {
+    const Row* row = find(event);
+    if (!row) return false;
+    row->effect(context, value);
+    context.log.push_back({event, value});
+    return true;
+}
+
+bool EventEffects::apply(VariableStore& variables, KeyEvent event, uint32_t value) const {
+    std::set<uint32_t> windows;
+    std::vector<AppliedEffect> log;
+    EffectContext context{variables, windows, Clock(variables), log};
+    return apply(context, event, value);
+}
+
 EventEffects EventEffects::standard() {
     EventEffects effects;
 
@@ -54,17 +102,17 @@ EventEffects EventEffects::standard() {
             VariableToken token;
         };
         constexpr Toggle toggles[] = {
-            {66239, 368},  // beacon lights
-            {65751, 14},   // landing lights
-            {66379, 619},  // navigation lights
-            {65750, 10},   // panel lights
-            {65560, 11},   // strobe lights
-            {65559, 15},   // smoke system
-            {66375, 848},  // NAV/GPS selection
+            {event::toggle_beacon_lights, token::beacon_lights},
+            {event::toggle_landing_lights, token::landing_lights},
+            {event::toggle_navigation_lights, token::navigation_lights},
+            {event::toggle_panel_lights, token::panel_lights},
+            {event::toggle_strobe_lights, token::strobe_lights},
+            {event::toggle_smoke, token::smoke_system},
+            {event::toggle_nav_gps, token::nav_gps_selection},
         };
         for (const Toggle& t : toggles)
-            effects.add(t.event, [token = t.token](VariableStore& variables, uint32_t) {
-                variables.set(token, variables.number(token) > 0 ? 0 : 1);
+            effects.add(t.event, [token = t.token](EffectContext& c, uint32_t) {
+                c.variables.set(token, c.variables.number(token) > 0 ? 0 : 1);
             });
     }
 
@@ -79,26 +127,27 @@ EventEffects EventEffects::standard() {
             int whole, channels;
         };
         constexpr RadioStep steps[] = {
-            {65637, 23, com, +1, 0},   // COM1 whole up
-            {65636, 23, com, -1, 0},   // COM1 whole down
-            {65639, 23, com, 0, +1},   // COM1 fraction up
-            {65638, 23, com, 0, -1},   // COM1 fraction down
-            {66437, 870, com, +1, 0},  // COM2 whole up
-            {66436, 870, com, -1, 0},  // COM2 whole down
-            {66440, 870, com, 0, +1},  // COM2 fraction up
-            {66438, 870, com, 0, -1},  // COM2 fraction down
-            {65641, 24, nav, +1, 0},   // NAV1 whole up
-            {65640, 24, nav, -1, 0},   // NAV1 whole down
-            {65643, 24, nav, 0, +1},   // NAV1 fraction up
-            {65642, 24, nav, 0, -1},   // NAV1 fraction down
-            {65645, 27, nav, +1, 0},   // NAV2 whole up
-            {65644, 27, nav, -1, 0},   // NAV2 whole down
-            {65647, 27, nav, 0, +1},   // NAV2 fraction up
-            {65646, 27, nav, 0, -1},   // NAV2 fraction down
+            {event::com1_whole_up, token::com1_frequency, com, +1, 0},
+            {event::com1_whole_down, token::com1_frequency, com, -1, 0},
+            {event::com1_fraction_up, token::com1_frequency, com, 0, +1},
+            {event::com1_fraction_down, token::com1_frequency, com, 0, -1},
+            {event::com2_whole_up, token::com2_frequency, com, +1, 0},
+            {event::com2_whole_down, token::com2_frequency, com, -1, 0},
+            {event::com2_fraction_up, token::com2_frequency, com, 0, +1},
+            {event::com2_fraction_down, token::com2_frequency, com, 0, -1},
+            {event::nav1_whole_up, token::nav1_frequency, nav, +1, 0},
+            {event::nav1_whole_down, token::nav1_frequency, nav, -1, 0},
+            {event::nav1_fraction_up, token::nav1_frequency, nav, 0, +1},
+            {event::nav1_fraction_down, token::nav1_frequency, nav, 0, -1},
+            {event::nav2_whole_up, token::nav2_frequency, nav, +1, 0},
+            {event::nav2_whole_down, token::nav2_frequency, nav, -1, 0},
+            {event::nav2_fraction_up, token::nav2_frequency, nav, 0, +1},
+            {event::nav2_fraction_down, token::nav2_frequency, nav, 0, -1},
         };
         for (const RadioStep& s : steps)
-            effects.add(s.event, [s](VariableStore& variables, uint32_t) {
-                variables.set_code(s.token, radio_frequency_step(variables.code(s.token), s.band, s.whole, s.channels));
+            effects.add(s.event, [s](EffectContext& c, uint32_t) {
+                c.variables.set_code(s.token,
+                                     radio_frequency_step(c.variables.code(s.token), s.band, s.whole, s.channels));
             });
     }
 
@@ -113,21 +162,29 @@ EventEffects EventEffects::standard() {
             double step, minimum, maximum;
         };
         constexpr Step steps[] = {
-            {65883, 75, +1, 940, 1090},    // pressure setting up
-            {65884, 75, -1, 940, 1090},    // pressure setting down
-            {66318, 612, +10, -400, 400},  // reference bars up
-            {66319, 612, -10, -400, 400},  // reference bars down
-            {66321, 615, +10, 0, 5000},    // low-altitude setting up
-            {66322, 615, -10, 0, 5000},    // low-altitude setting down
+            {event::pressure_setting_up, token::pressure_setting, +1, 940, 1090},
+            {event::pressure_setting_down, token::pressure_setting, -1, 940, 1090},
+            {event::reference_bars_up, token::reference_bars, +10, -400, 400},
+            {event::reference_bars_down, token::reference_bars, -10, -400, 400},
+            {event::low_altitude_up, token::low_altitude_setting, +10, 0, 5000},
+            {event::low_altitude_down, token::low_altitude_setting, -10, 0, 5000},
         };
         for (const Step& s : steps)
-            effects.add(s.event, [s](VariableStore& variables, uint32_t) {
-                double v = variables.number(s.token);
+            effects.add(s.event, [s](EffectContext& c, uint32_t) {
+                double v = c.variables.number(s.token);
                 if (!std::isfinite(v)) v = 0;
                 v = std::clamp(v + s.step, s.minimum, s.maximum);
-                variables.set(s.token, v);
+                c.variables.set(s.token, v);
             });
     }
+
+    // Panel windows, the window identifier as the value.
+    effects.add(event::panel_window_toggle,
+                [](EffectContext& c, uint32_t window) { toggle_panel_window(c.closed_windows, window); });
+    effects.add(event::panel_window_open,
+                [](EffectContext& c, uint32_t window) { set_panel_window(c.closed_windows, window, true); });
+    effects.add(event::panel_window_close,
+                [](EffectContext& c, uint32_t window) { set_panel_window(c.closed_windows, window, false); });
     return effects;
 }
 

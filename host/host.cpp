@@ -12,11 +12,6 @@ Host* g_host = nullptr;
 // Element-list stages, as the routine slots name them.
 enum Stage { kQuery, kInstall, kInitialize, kUpdate, kGenerate, kDraw, kKill };
 
-// Panel-window events the host acts on itself.
-constexpr KeyEvent kEventPanelToggle = 66506;
-constexpr KeyEvent kEventPanelOpen = 66507;
-constexpr KeyEvent kEventPanelClose = 66508;
-
 int32_t service_lookup_var(ModuleVariable* variable) {
     if (g_host && variable) g_host->lookup_var(variable);
     return 0;
@@ -300,28 +295,14 @@ void Host::flush_events() {
     // Effects may queue nothing further, but take the list first all the same.
     std::vector<SentEvent> pending;
     pending.swap(pending_);
-    for (const SentEvent& sent : pending) {
-        switch (sent.id) {
-            case kEventPanelToggle: set_window(sent.value, 2); break;
-            case kEventPanelOpen: set_window(sent.value, 1); break;
-            case kEventPanelClose: set_window(sent.value, 0); break;
-            default: effects_.apply(variables_, sent.id, sent.value); break;
-        }
-    }
-}
-
-void Host::set_window(uint32_t window, int how) {
-    const bool open = closed_windows_.count(window) == 0;
-    const bool want_open = how == 2 ? !open : how == 1;
-    if (want_open)
-        closed_windows_.erase(window);
-    else
-        closed_windows_.insert(window);
+    if (!effects_enabled_) return;
+    EffectContext context{variables_, closed_windows_, Clock(variables_), applied_};
+    for (const SentEvent& sent : pending) effects_.apply(context, sent.id, sent.value);
 }
 
 void Host::panel_window_toggle(uint32_t window) {
     window_toggles_.push_back({window, current_});
-    set_window(window, 2);
+    if (effects_enabled_) toggle_panel_window(closed_windows_, window);
 }
 
 void Host::unload() {

@@ -74,6 +74,12 @@ public:
     VariableStore& variables() { return variables_; }
     const VariableStore& variables() const { return variables_; }
     EventEffects& effects() { return effects_; }
+    // Off: every key event and window toggle is still recorded, but none
+    // changes variables, panel windows or clocks.
+    void set_effects_enabled(bool enabled) { effects_enabled_ = enabled; }
+    bool effects_enabled() const { return effects_enabled_; }
+    // The effects applied so far, in order.
+    const std::vector<AppliedEffect>& applied_effects() const { return applied_; }
     const std::vector<SentEvent>& events() const { return events_; }
     const std::vector<WindowToggle>& window_toggles() const { return window_toggles_; }
     // Panel windows the host has opened or closed, by identifier.
@@ -108,10 +114,11 @@ private:
     auto in_callback(size_t index, F&& call);
     void flush_events();
     void update_elements(size_t index);
-    void set_window(uint32_t window, int how);  // 0 close, 1 open, 2 toggle
 
     VariableStore variables_;
     EventEffects effects_;
+    bool effects_enabled_ = true;
+    std::vector<AppliedEffect> applied_;
     std::vector<std::unique_ptr<LoadedModule>> modules_;
     std::vector<Placed> placed_;
     std::vector<SentEvent> events_;

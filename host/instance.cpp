@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "element_kinds.h"
 #include "error.h"
 
 namespace gaugehost {
@@ -13,32 +14,6 @@ constexpr size_t kMaxListLength = 1024;
 constexpr size_t kMaxMouseEntries = 4096;
 
 }  // namespace
-
-size_t element_record_size(uint32_t kind) {
-    switch (kind) {
-        case kKindStaticImage: return sizeof(StaticImage);
-        case kKindNeedle: return sizeof(Needle);
-        case kKindString: return sizeof(StringElement);
-        case kKindSlider: return sizeof(Slider);
-        case kKindIcon: return sizeof(Icon);
-        case kKindMovingImage: return sizeof(MovingImage);
-        case kKindSprite: return sizeof(Sprite);
-        default: return 0;
-    }
-}
-
-const char* element_kind_name(uint32_t kind) {
-    switch (kind) {
-        case kKindStaticImage: return "StaticImage";
-        case kKindNeedle: return "Needle";
-        case kKindString: return "StringElement";
-        case kKindSlider: return "Slider";
-        case kKindIcon: return "Icon";
-        case kKindMovingImage: return "MovingImage";
-        case kKindSprite: return "Sprite";
-        default: return "unknown";
-    }
-}
 
 GaugeInstance::GaugeInstance(const Gauge& definition, std::optional<std::string> parameters)
     : definition_(&definition), gauge_(definition), parameters_(std::move(parameters)) {
@@ -83,14 +58,14 @@ Element** GaugeInstance::copy_list(Element* const* list, int depth) {
 }
 
 Element* GaugeInstance::copy_element(const Element* source, int depth) {
-    const size_t size = element_record_size(source->kind);
-    if (size == 0)
+    const ElementKind* kind = element_kind(source->kind);
+    if (!kind)
         throw HostError("element " + std::to_string(order_.size() + 1) + " has unknown kind " +
                         std::to_string(source->kind));
     if (order_.size() == kMaxElements) throw HostError("more than 4096 elements");
     AnyElement& slot = elements_.emplace_back();
     std::memset(&slot, 0, sizeof slot);
-    std::memcpy(&slot, source, size);
+    std::memcpy(&slot, source, kind->record_size);
     Element* element = &slot.header;
     element->gauge = &gauge_;
     order_.push_back(element);

@@ -25,9 +25,6 @@ union AnyElement {
     Sprite sprite;
 };
 
-size_t element_record_size(uint32_t kind);  // 0 for an unknown kind
-const char* element_kind_name(uint32_t kind);
-
 inline constexpr size_t kTextCapacity = 128;
 
 class GaugeInstance {

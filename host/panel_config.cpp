@@ -11,21 +11,10 @@
 #include <sstream>
 
 #include "error.h"
+#include "text.h"
 
 namespace gaugehost {
 namespace {
-
-std::string lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string trim(const std::string& s) {
-    const auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    const auto e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
 
 std::vector<std::string> split(const std::string& s, char separator) {
     std::vector<std::string> fields;

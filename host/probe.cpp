@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "element_kinds.h"
+
 namespace gaugehost {
 namespace {
 
@@ -21,69 +23,33 @@ const char* mouse_kind(uint32_t kind) {
     }
 }
 
+// An element's kind fields, written into its JSON object.
+class JsonFields : public FieldSink {
+public:
+    JsonFields(json& element, json& tokens) : element_(element), tokens_(tokens) {}
+    void number(const char* key, double value) override { element_[key] = gaugehost::number(value); }
+    void integer(const char* key, int64_t value) override { element_[key] = value; }
+    void null(const char* key) override { element_[key] = nullptr; }
+    void pair(const char* key, double a, double b) override { element_[key] = gaugehost::pair(a, b); }
+    void string(const char* key, const std::string& value) override { element_[key] = value; }
+    void token(const char* key, VariableToken token) override { tokens_[key] = token; }
+
+private:
+    json& element_;
+    json& tokens_;
+};
+
 json element_json(size_t index, Element* element, const ElementState& state) {
+    const ElementKind* kind = element_kind(element->kind);
     json e;
     e["index"] = index + 1;
-    e["kind"] = element_kind_name(element->kind);
+    e["kind"] = kind ? kind->name : "unknown";
     e["bitmap"] = element->bitmap == kNoBitmap ? json(nullptr) : json(element->bitmap);
     e["flags"] = element->image_flags;
     e["hidden"] = state.hidden;
     json tokens = json::object();
-    const AxisValues& v = state.drawn;
-    switch (element->kind) {
-        case kKindNeedle: {
-            tokens["value"] = element_as<Needle>(element)->variable.token;
-            e["value"] = number(v.value);
-            e["angle"] = state.angle ? json(*state.angle) : json(nullptr);
-            break;
-        }
-        case kKindIcon: {
-            const Icon* icon = element_as<Icon>(element);
-            tokens["value"] = icon->variable.token;
-            e["value"] = number(v.value);
-            e["image"] = state.image ? json(*state.image) : json(nullptr);
-            e["drawn_bitmap"] = state.image ? json(element->bitmap + uint32_t(*state.image)) : json(nullptr);
-            break;
-        }
-        case kKindMovingImage: {
-            const MovingImage* m = element_as<MovingImage>(element);
-            tokens["x"] = m->x_variable.token;
-            tokens["y"] = m->y_variable.token;
-            e["x"] = number(v.x);
-            e["y"] = number(v.y);
-            e["offset"] = pair(state.offset_x, state.offset_y);
-            break;
-        }
-        case kKindSlider: {
-            const Slider* s = element_as<Slider>(element);
-            tokens["x"] = s->x_variable.token;
-            tokens["y"] = s->y_variable.token;
-            e["x"] = number(v.x);
-            e["y"] = number(v.y);
-            e["offset"] = pair(state.offset_x, state.offset_y);
-            break;
-        }
-        case kKindSprite: {
-            const Sprite* s = element_as<Sprite>(element);
-            tokens["x"] = s->x_variable.token;
-            tokens["y"] = s->y_variable.token;
-            tokens["rotation"] = s->rotation_variable.token;
-            e["x"] = number(v.x);
-            e["y"] = number(v.y);
-            e["rotation"] = number(v.rotation);
-            e["shift"] = pair(state.shift_x, state.shift_y);
-            e["angle"] = number(state.sprite_angle);
-            break;
-        }
-        case kKindString: {
-            tokens["value"] = element_as<StringElement>(element)->variables[0].token;
-            e["value"] = number(v.value);
-            e["text"] = state.has_drawn ? json(state.text) : json(nullptr);
-            break;
-        }
-        default:
-            break;
-    }
+    JsonFields fields(e, tokens);
+    if (kind) kind->describe(element, state, fields);
     e["tokens"] = tokens;
     return e;
 }

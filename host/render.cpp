@@ -3,15 +3,13 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <numbers>
+#include <ostream>
 
 #include "error.h"
-#include "render_text.h"
+#include "element_kinds.h"
 
 namespace gaugehost {
 namespace {
-
-constexpr double kDegrees = std::numbers::pi / 180.0;
 
 struct Saved {
     explicit Saved(cairo_t* cr) : cr(cr) { cairo_save(cr); }
@@ -24,12 +22,6 @@ struct Saved {
 void set_source(cairo_t* cr, cairo_surface_t* surface, double x, double y) {
     cairo_set_source_surface(cr, surface, x, y);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
-}
-
-double clamp_offset(double offset, int strip, int window) {
-    const double room = std::max(0, strip - window);
-    if (!std::isfinite(offset)) return 0;
-    return std::clamp(offset, 0.0, room);
 }
 
 }  // namespace
@@ -60,90 +52,33 @@ cairo_surface_t* Renderer::surface(const BitmapSource* bitmaps, uint32_t id) {
     return it->second.get();
 }
 
-void Renderer::draw_element(cairo_t* cr, const Placed& placed, const Element* element, const ElementState& state) {
+void Renderer::draw_element(cairo_t* cr, const Placed& placed, size_t index, const ElementState& state) {
     if (state.hidden || !state.has_drawn) return;
-    const BitmapSource* bitmaps = placed.bitmaps;
+    const Element* element = placed.instance->elements()[index];
+    const ElementKind* kind = element_kind(element->kind);
+    if (!kind) return;
+    // Missing bitmaps are named once per gauge, element and id.
+    struct Bitmaps : DrawContext {
+        Renderer& renderer;
+        const Placed& placed;
+        size_t index;
+        Bitmaps(Renderer& r, const Placed& p, size_t i) : renderer(r), placed(p), index(i) {}
+        cairo_surface_t* surface(uint32_t id) override {
+            cairo_surface_t* s = renderer.surface(placed.bitmaps, id);
+            if (!s && placed.bitmaps && renderer.warnings_) renderer.missing(placed, index, id);
+            return s;
+        }
+    } bitmaps(*this, placed, index);
     Saved saved(cr);
-    switch (element->kind) {
-        case kKindStaticImage: {
-            if (cairo_surface_t* s = surface(bitmaps, element->bitmap)) {
-                set_source(cr, s, element->x, element->y);
-                cairo_paint(cr);
-            }
-            break;
-        }
-        case kKindNeedle: {
-            cairo_surface_t* s = surface(bitmaps, element->bitmap);
-            if (!s || !state.angle) break;
-            // Drawn pointing right: turn by the direction less a quarter turn.
-            cairo_translate(cr, element->x, element->y);
-            cairo_rotate(cr, (*state.angle - 90.0) * kDegrees);
-            set_source(cr, s, -element->pivot_x, -element->pivot_y);
-            cairo_paint(cr);
-            break;
-        }
-        case kKindIcon: {
-            if (!state.image) break;
-            if (cairo_surface_t* s = surface(bitmaps, element->bitmap + uint32_t(*state.image))) {
-                set_source(cr, s, element->x, element->y);
-                cairo_paint(cr);
-            }
-            break;
-        }
-        case kKindSlider: {
-            if (cairo_surface_t* s = surface(bitmaps, element->bitmap)) {
-                set_source(cr, s, element->x + state.offset_x, element->y + state.offset_y);
-                cairo_paint(cr);
-            }
-            break;
-        }
-        case kKindMovingImage: {
-            cairo_surface_t* strip = surface(bitmaps, element->bitmap);
-            cairo_surface_t* window = surface(bitmaps, element->bitmap + 1);
-            if (!strip || !window) break;
-            const int sw = cairo_image_surface_get_width(strip), sh = cairo_image_surface_get_height(strip);
-            const int ww = cairo_image_surface_get_width(window), wh = cairo_image_surface_get_height(window);
-            // Values beyond the strip's range stop at its ends.
-            const double ox = clamp_offset(state.offset_x, sw, ww);
-            const double oy = clamp_offset(state.offset_y, sh, wh);
-            set_source(cr, strip, element->x - ox, element->y - oy);
-            cairo_mask_surface(cr, window, element->x, element->y);
-            break;
-        }
-        case kKindSprite: {
-            cairo_surface_t* texture = surface(bitmaps, element->bitmap);
-            cairo_surface_t* mask = surface(bitmaps, element->bitmap + 1);
-            if (!texture || !mask) break;
-            const auto* sprite = reinterpret_cast<const Sprite*>(element);
-            const double sx = sprite->texture_scale_x > 0 ? sprite->texture_scale_x : 1.0;
-            const double sy = sprite->texture_scale_y > 0 ? sprite->texture_scale_y : 1.0;
-            const int tw = cairo_image_surface_get_width(texture), th = cairo_image_surface_get_height(texture);
-            // The texture's centre sits on the pivot, shifted along the
-            // turned axes; a texture scale below 1 magnifies it. The
-            // texture repeats, so a large shift never runs out of picture.
-            cairo_pattern_t* pattern = cairo_pattern_create_for_surface(texture);
-            cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
-            cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
-            cairo_matrix_t m;
-            cairo_matrix_init_translate(&m, element->pivot_x, element->pivot_y);
-            cairo_matrix_rotate(&m, state.sprite_angle * kDegrees);
-            cairo_matrix_translate(&m, state.shift_x, state.shift_y);
-            cairo_matrix_scale(&m, 1.0 / sx, 1.0 / sy);
-            cairo_matrix_translate(&m, -tw / 2.0, -th / 2.0);
-            // The pattern matrix maps user space to texture space.
-            cairo_matrix_invert(&m);
-            cairo_pattern_set_matrix(pattern, &m);
-            cairo_set_source(cr, pattern);
-            cairo_mask_surface(cr, mask, element->x, element->y);
-            cairo_pattern_destroy(pattern);
-            break;
-        }
-        case kKindString:
-            draw_string_element(cr, *reinterpret_cast<const StringElement*>(element), state);
-            break;
-        default:
-            break;
-    }
+    kind->draw(cr, element, state, bitmaps);
+}
+
+void Renderer::missing(const Placed& placed, size_t index, uint32_t id) {
+    const char* name = placed.instance->definition().name;
+    std::string gauge = name ? name : "(unnamed)";
+    if (!warned_.insert({gauge, index, id}).second) return;
+    *warnings_ << "gaugehost: warning: gauge " << gauge << ": element " << index + 1 << ": bitmap " << id
+               << " is missing\n";
 }
 
 void Renderer::draw_gauge(cairo_t* cr, size_t instance) {
@@ -151,7 +86,7 @@ void Renderer::draw_gauge(cairo_t* cr, size_t instance) {
     if (placed.killed) return;
     const auto& elements = placed.instance->elements();
     for (size_t i = 0; i < elements.size() && i < placed.states.size(); ++i)
-        draw_element(cr, placed, elements[i], placed.states[i]);
+        draw_element(cr, placed, i, placed.states[i]);
 }
 
 void Renderer::draw_gauge(cairo_t* cr, const GaugePlacement& placement) {

@@ -5,9 +5,12 @@
 
 #include <cairo.h>
 
+#include <iosfwd>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bitmaps.h"
@@ -53,12 +56,19 @@ public:
     Surface render_panel(double width, double height, const Background& background,
                          const std::vector<GaugePlacement>& gauges, double scale);
 
+    // Names each bitmap an element draws from but its module lacks, once
+    // per gauge, element and bitmap id, as a line on `out`.
+    void warn_missing_bitmaps(std::ostream& out) { warnings_ = &out; }
+
 private:
     cairo_surface_t* surface(const BitmapSource* bitmaps, uint32_t id);
-    void draw_element(cairo_t* cr, const Placed& placed, const Element* element, const ElementState& state);
+    void draw_element(cairo_t* cr, const Placed& placed, size_t index, const ElementState& state);
+    void missing(const Placed& placed, size_t index, uint32_t id);
 
     const Host& host_;
     std::map<const Image*, Surface> cache_;
+    std::ostream* warnings_ = nullptr;
+    std::set<std::tuple<std::string, size_t, uint32_t>> warned_;
 };
 
 // Writes a surface as PNG; throws HostError naming the file.

@@ -12,22 +12,12 @@
 #include "error.h"
 #include "panel_config.h"
 #include "render.h"
+#include "text.h"
 
 namespace gaugehost {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
-std::string trim(const std::string& s) {
-    const auto b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos) return {};
-    return s.substr(b, s.find_last_not_of(" \t\r\n") - b + 1);
-}
 
 // A file name from a window title: "Main Panel" -> "main_panel".
 std::string slug(const std::string& text) {
@@ -104,11 +94,7 @@ std::vector<std::pair<int32_t, double>> read_state_file(const std::string& path)
     return values;
 }
 
-RenderCommand::RenderCommand(CLI::App& parent) {
-    app_ = parent.add_subcommand(
-        "render",
-        "draw placed gauges (--place) or the visible windows of a panel.cfg (--panel) as PNG pictures, "
-        "after the actions given, in order");
+RenderCommand::RenderCommand(CLI::App& app) : app_(&app) {
     app_->add_option("--panel", panel_,
                      "a panel.cfg: one picture per visible window; its gauges are instances 0, 1, ... in file "
                      "order (for --click)")
@@ -244,6 +230,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
         if (ec) throw HostError("-o " + output_ + ": cannot create the folder (" + ec.message() + ")");
     }
     Renderer renderer(host);
+    renderer.warn_missing_bitmaps(err);
     for (const Picture& picture : pictures) {
         const std::string path = folder ? (output / (picture.name + ".png")).string() : output.string();
         Surface surface = picture.alone ? renderer.render_gauge(*picture.alone, scale_)
@@ -252,7 +239,6 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
         write_png(surface.get(), path);
         out << path << "\n";
     }
-    (void)err;
     return 0;
 }
 

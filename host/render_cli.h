@@ -18,15 +18,15 @@ namespace gaugehost {
 // HostError "FILE:LINE: ..." on a malformed line.
 std::vector<std::pair<int32_t, double>> read_state_file(const std::string& path);
 
+// `render`'s options, on its subcommand.
 class RenderCommand {
 public:
-    explicit RenderCommand(CLI::App& parent);
-    CLI::App* app() const { return app_; }
+    explicit RenderCommand(CLI::App& app);
     // Runs after parsing; prints the pictures written, one path a line.
     int run(std::ostream& out, std::ostream& err);
 
 private:
-    CLI::App* app_ = nullptr;
+    CLI::App* app_;
     std::optional<ScenarioOptions> options_;
     std::string panel_;
     std::string state_;

@@ -81,6 +81,9 @@ ScenarioOptions::ScenarioOptions(CLI::App& app) {
     window_class_opt_ = app.add_option("--window-class", window_class_,
                                        "class of the host's main window (default FS98MAIN; none: no window)")
                             ->type_name("NAME|none");
+    app.add_flag("--no-effects", no_effects_,
+                 "record the key events and panel-window toggles the gauges send, but apply none of their "
+                 "effects (variables, panel windows, clock)");
     for (CLI::Option* option : {module_, place_, set_, fail_, clear_, time_, frames_opt_, click_, hold_, drag_,
                                 service_, kill_, sound_fault_})
         option->allow_extra_args(false);
@@ -89,6 +92,7 @@ ScenarioOptions::ScenarioOptions(CLI::App& app) {
 Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> placed_first) const {
     Scenario scenario;
     scenario.modules = modules_;
+    scenario.no_effects = no_effects_;
     scenario.placements = std::move(placed_first);
     for (const std::string& place : places_) {
         Placement placement;
@@ -199,6 +203,7 @@ Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> p
 void run_scenario(Host& host, const Scenario& scenario) {
     if (scenario.window_class)
         host.set_window_class(scenario.window_class->empty() ? std::nullopt : scenario.window_class);
+    if (scenario.no_effects) host.set_effects_enabled(false);
     for (const std::string& operation : scenario.install_sound_faults) platform_set_fault(operation.c_str(), 1);
     for (const std::string& path : scenario.modules) host.load_module(path);
     std::vector<size_t> placed;
@@ -214,7 +219,7 @@ void run_scenario(Host& host, const Scenario& scenario) {
             case Action::Fail: host.variables().set_failure(action.key, true); frame_owed = true; break;
             case Action::Clear: host.variables().set_failure(action.key, false); frame_owed = true; break;
             case Action::Time:
-                host.variables().set(kTokenSimulationTime, action.value);
+                Clock(host.variables()).set_simulation_time(action.value);
                 frame_owed = true;
                 break;
             case Action::Frames:

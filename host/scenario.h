@@ -38,6 +38,8 @@ struct Scenario {
     std::vector<std::string> install_sound_faults;
     // The host's main window class; empty = no window.
     std::optional<std::string> window_class;
+    // Key events and window toggles are recorded but change nothing.
+    bool no_effects = false;
 };
 
 // Adds the --module, --place and action options to a command.
@@ -53,6 +55,7 @@ private:
     std::vector<std::string> modules_, places_, sets_, fails_, clears_, times_, frames_, clicks_, holds_,
         drags_, services_, kills_, sound_faults_;
     std::string window_class_;
+    bool no_effects_ = false;
     CLI::Option *sound_fault_ = nullptr, *window_class_opt_ = nullptr;
     CLI::Option *module_ = nullptr, *place_ = nullptr, *set_ = nullptr, *fail_ = nullptr, *clear_ = nullptr,
                 *time_ = nullptr, *frames_opt_ = nullptr, *click_ = nullptr, *hold_ = nullptr, *drag_ = nullptr,
@@ -60,7 +63,8 @@ private:
 };
 
 // Loads the modules, places, installs (code 2) and connects (code 14) the
-// gauges, then applies the actions in order; one frame runs at the end
+// gauges (with effects off first under no_effects), then applies the
+// actions in order; one frame runs at the end
 // unless a --frames follows the last action that changes state.
 void run_scenario(Host& host, const Scenario& scenario);
 

@@ -8,12 +8,9 @@
 #include <set>
 
 #include "gauge.h"
+#include "host_numbers.h"
 
 namespace gaugehost {
-
-// Tokens the host reads and writes by name.
-inline constexpr VariableToken kTokenTimeOfDay = 557;
-inline constexpr VariableToken kTokenSimulationTime = 604;
 
 class VariableStore {
 public:

@@ -70,8 +70,8 @@ protected:
     void SetUp() override {
         g_seen = {};
         test_support::g_services = host.services();
-        host.effects().add(65883, [](gaugehost::VariableStore& v, uint32_t) { v.set(75, v.slot(75) + 1); });
-        host.effects().add(65884, [](gaugehost::VariableStore& v, uint32_t) { v.set(75, v.slot(75) - 1); });
+        host.effects().add(65883, [](gaugehost::EffectContext& c, uint32_t) { c.variables.set(75, c.variables.slot(75) + 1); });
+        host.effects().add(65884, [](gaugehost::EffectContext& c, uint32_t) { c.variables.set(75, c.variables.slot(75) - 1); });
         host.variables().set(75, 1013);
     }
     Host host;

@@ -85,6 +85,26 @@ TEST(Probe, ClicksHoldsAndDragsSendTheirEvents) {
     EXPECT_EQ(doc["instances"][1]["param"], "x");
 }
 
+TEST(Probe, NoEffectsRecordsTheEventsButAppliesNone) {
+    // The panel-lights switch sends its toggle; only with effects does the
+    // next frame show the light on.
+    struct Case {
+        std::vector<std::string> flag;
+        int drawn;
+    };
+    for (const Case& c : {Case{{}, 52}, Case{{"--no-effects"}, 51}}) {
+        std::vector<std::string> arguments{"--place", "Panel_Lights_Switch", "--set", "10=0", "--click", "0:10,10"};
+        arguments.insert(arguments.end(), c.flag.begin(), c.flag.end());
+        const auto doc = test_support::probe(arguments).json();
+        EXPECT_EQ(doc["events"], nlohmann::json::array({{{"id", 65750}, {"value", 0}, {"instance", 0}}}));
+        EXPECT_EQ(doc["instances"][0]["elements"][1]["drawn_bitmap"], c.drawn) << c.flag.size();
+    }
+    // A toggle through the service is still listed.
+    const auto doc = sample({"--no-effects", "--place", "Sample_Needle:x"}).json();
+    EXPECT_EQ(doc["window_toggles"], (nlohmann::json::array({{{"window", 50}, {"instance", 0}}})));
+    EXPECT_NE(run_gaugehost({"render", "--help"}).out.find("--no-effects"), std::string::npos);
+}
+
 TEST(Probe, BadArgumentsGiveOneLineNamingTheArgument) {
     struct Case {
         std::vector<std::string> arguments;
