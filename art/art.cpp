@@ -9,8 +9,8 @@
 namespace art {
 namespace {
 
-std::vector<BitmapSpec>& registry() {
-    static std::vector<BitmapSpec> bitmaps;
+std::vector<BitmapDrawing>& registry() {
+    static std::vector<BitmapDrawing> bitmaps;
     return bitmaps;
 }
 
@@ -18,9 +18,9 @@ std::vector<BitmapSpec>& registry() {
 
 gaugehost::Host* g_probe_host = nullptr;  // set by the generator's main
 
-void register_bitmap(BitmapSpec spec) { registry().push_back(std::move(spec)); }
+void register_bitmap(BitmapDrawing drawing) { registry().push_back(std::move(drawing)); }
 
-const std::vector<BitmapSpec>& registered_bitmaps() { return registry(); }
+const std::vector<BitmapDrawing>& registered_bitmaps() { return registry(); }
 
 GaugeProbe::GaugeProbe(const std::string& gauge, std::optional<std::string> parameters) {
     if (!g_probe_host) throw gaugehost::HostError("no records module is loaded for " + gauge);

@@ -40,7 +40,7 @@ struct Canvas {
 
 using DrawFunction = std::function<void(Canvas&)>;
 
-struct BitmapSpec {
+struct BitmapDrawing {
     std::string module;  // "tervalin" or "skyra_hud_r"
     uint32_t id = 0;
     int width = 0;
@@ -51,12 +51,12 @@ struct BitmapSpec {
 };
 
 // Registers a bitmap; called from the static registrars below.
-void register_bitmap(BitmapSpec spec);
-const std::vector<BitmapSpec>& registered_bitmaps();
+void register_bitmap(BitmapDrawing drawing);
+const std::vector<BitmapDrawing>& registered_bitmaps();
 
 // Registers at program start: static ArtBitmap name{{...}};
 struct ArtBitmap {
-    explicit ArtBitmap(BitmapSpec spec) { register_bitmap(std::move(spec)); }
+    explicit ArtBitmap(BitmapDrawing drawing) { register_bitmap(std::move(drawing)); }
 };
 
 // Colours (0 ... 1 components).

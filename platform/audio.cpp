@@ -144,7 +144,9 @@ void put32(std::vector<uint8_t>& v, uint32_t x) {
     put16(v, x & 0xFFFF);
     put16(v, x >> 16);
 }
-void put_id(std::vector<uint8_t>& v, const char* id) { v.insert(v.end(), id, id + 4); }
+void put_id(std::vector<uint8_t>& v, const char* id) {
+    for (int i = 0; i < 4; ++i) v.push_back(uint8_t(id[i]));
+}
 
 // The buffer only has the 18-byte header of the format, without the
 // coefficient table; Microsoft ADPCM files carry the standard seven pairs,

@@ -114,14 +114,18 @@ TEST(EngineStride, EventsByTheirEngineOneRunOnlyComparedUnsigned) {
 
 TEST(EngineStride, AMovedNumberLiesInNoRow) {
     // So a second pass over a retargeted instance changes nothing.
-    for (VariableToken token = -10; token < 1000; ++token)
-        if (const int32_t stride = token_engine_stride(token))
+    for (VariableToken token = -10; token < 1000; ++token) {
+        if (const int32_t stride = token_engine_stride(token)) {
             for (int engine = 2; engine <= 4; ++engine)
                 EXPECT_EQ(token_engine_stride(token + (engine - 1) * stride), 0) << token << " engine " << engine;
-    for (KeyEvent event = 65536; event < 66500; ++event)
-        if (const uint32_t stride = event_engine_stride(event))
+        }
+    }
+    for (KeyEvent event = 65536; event < 66500; ++event) {
+        if (const uint32_t stride = event_engine_stride(event)) {
             for (uint32_t engine = 2; engine <= 4; ++engine)
                 EXPECT_EQ(event_engine_stride(event + (engine - 1) * stride), 0u) << event << " engine " << engine;
+        }
+    }
 }
 
 namespace {

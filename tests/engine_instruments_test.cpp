@@ -11,15 +11,9 @@
 #include "support.h"
 
 using nlohmann::json;
-using test_support::probe;
+constexpr auto run = test_support::probe_document;
 
 namespace {
-
-json run(const std::vector<std::string>& arguments) {
-    auto result = probe(arguments);
-    EXPECT_EQ(result.status, 0) << result.err;
-    return result.status == 0 ? result.json() : json::object();
-}
 
 // Direction from a needle's pivot to a point, degrees clockwise from up.
 double toward(double cx, double cy, double x, double y) {

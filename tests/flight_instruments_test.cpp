@@ -8,15 +8,9 @@
 #include "support.h"
 
 using nlohmann::json;
-using test_support::probe;
+constexpr auto gauge_state = test_support::probe_document;
 
 namespace {
-
-json gauge_state(const std::vector<std::string>& arguments) {
-    auto result = probe(arguments);
-    EXPECT_EQ(result.status, 0) << result.err;
-    return result.status == 0 ? result.json() : json();
-}
 
 json elements(const std::string& gauge, const std::vector<std::string>& actions) {
     std::vector<std::string> all{"--place", gauge};

@@ -1,12 +1,8 @@
 // The built module file and the loader: exports, entry records, resources,
 // and the loader's errors.
-#include <gelf.h>
 #include <gtest/gtest.h>
-#include <libelf.h>
 
 #include <dlfcn.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <set>
@@ -17,47 +13,6 @@
 #include "support.h"
 
 namespace {
-
-struct ElfSymbols {
-    std::set<std::string> dynamic_defined;  // defined global and weak dynamic symbols
-    std::set<std::string> all;              // every name of .symtab and .dynsym
-    std::string soname;
-};
-
-ElfSymbols read_symbols(const std::string& path) {
-    ElfSymbols result;
-    elf_version(EV_CURRENT);
-    const int fd = open(path.c_str(), O_RDONLY);
-    Elf* elf = elf_begin(fd, ELF_C_READ, nullptr);
-    for (Elf_Scn* scn = elf_nextscn(elf, nullptr); scn; scn = elf_nextscn(elf, scn)) {
-        GElf_Shdr header;
-        gelf_getshdr(scn, &header);
-        Elf_Data* data = elf_getdata(scn, nullptr);
-        if (header.sh_type == SHT_DYNSYM || header.sh_type == SHT_SYMTAB) {
-            const size_t count = header.sh_size / header.sh_entsize;
-            for (size_t i = 0; i < count; ++i) {
-                GElf_Sym sym;
-                gelf_getsym(data, int(i), &sym);
-                const std::string name = elf_strptr(elf, header.sh_link, sym.st_name);
-                result.all.insert(name);
-                const int bind = GELF_ST_BIND(sym.st_info);
-                if (header.sh_type == SHT_DYNSYM && sym.st_shndx != SHN_UNDEF && !name.empty() &&
-                    (bind == STB_GLOBAL || bind == STB_WEAK))
-                    result.dynamic_defined.insert(name);
-            }
-        } else if (header.sh_type == SHT_DYNAMIC) {
-            const size_t count = header.sh_size / header.sh_entsize;
-            for (size_t i = 0; i < count; ++i) {
-                GElf_Dyn dyn;
-                gelf_getdyn(data, int(i), &dyn);
-                if (dyn.d_tag == DT_SONAME) result.soname = elf_strptr(elf, header.sh_link, dyn.d_un.d_val);
-            }
-        }
-    }
-    elf_end(elf);
-    close(fd);
-    return result;
-}
 
 std::string load_error(const std::string& path) {
     gaugehost::Host host;
@@ -71,18 +26,31 @@ std::string load_error(const std::string& path) {
 
 }  // namespace
 
+// Both modules: only the two entry records are exported, under the
+// module's own name, and the records are constant data, so nothing of the
+// modules' own runs before the host calls them.
+struct BuiltModule {
+    const char* path;
+    const char* soname;
+};
+constexpr BuiltModule kBuiltModules[] = {{TERVALIN_GAU, "Tervalin.gau"}, {SKYRA_HUD_GAU, "Skyra_HUD_R.gau"}};
+
 TEST(ModuleFile, ExportsOnlyLinkageAndImportTableUnderItsOwnName) {
-    const ElfSymbols symbols = read_symbols(TERVALIN_GAU);
-    EXPECT_EQ(symbols.dynamic_defined, (std::set<std::string>{"Linkage", "ImportTable"}));
-    EXPECT_EQ(symbols.soname, "Tervalin.gau");
-    EXPECT_EQ(std::string(TERVALIN_GAU).substr(std::string(TERVALIN_GAU).rfind('/') + 1), "Tervalin.gau");
+    for (const BuiltModule& built : kBuiltModules) {
+        const test_support::ElfSymbols symbols = test_support::read_elf_symbols(built.path);
+        EXPECT_EQ(symbols.dynamic_defined, (std::set<std::string>{"Linkage", "ImportTable"})) << built.path;
+        EXPECT_EQ(symbols.soname, built.soname);
+        const std::string path = built.path;
+        EXPECT_EQ(path.substr(path.rfind('/') + 1), built.soname);
+    }
 }
 
 TEST(ModuleFile, HasNoStaticConstructorsOrDestructorsOfItsOwn) {
-    for (const std::string& name : read_symbols(TERVALIN_GAU).all) {
-        EXPECT_EQ(name.rfind("_GLOBAL__sub_I", 0), std::string::npos) << name;
-        EXPECT_EQ(name.rfind("_GLOBAL__sub_D", 0), std::string::npos) << name;
-    }
+    for (const BuiltModule& built : kBuiltModules)
+        for (const std::string& name : test_support::read_elf_symbols(built.path).all) {
+            EXPECT_EQ(name.rfind("_GLOBAL__sub_I", 0), std::string::npos) << built.path << ": " << name;
+            EXPECT_EQ(name.rfind("_GLOBAL__sub_D", 0), std::string::npos) << built.path << ": " << name;
+        }
 }
 
 TEST(ModuleFile, LinkageRecordAndVersionBlock) {

@@ -1,10 +1,12 @@
 // Small helpers for tests: bitmaps of given sizes, a services pointer for
-// gauges defined in the tests, and running the gaugehost command.
+// gauges defined in the tests, running the gaugehost command, and reading
+// a module file's symbols.
 #pragma once
 
 #include <nlohmann/json.hpp>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -44,5 +46,18 @@ CliResult run_gaugehost(const std::vector<std::string>& arguments);
 
 // Runs `gaugehost probe --module <Tervalin.gau> ARGS...`.
 CliResult probe(const std::vector<std::string>& arguments);
+// The same, for its document: a failed run fails the test and gives an
+// empty object.
+nlohmann::json probe_document(const std::vector<std::string>& arguments);
+
+// A gauge definition's element chain, root first.
+std::vector<Element*> definition_chain(const Gauge& gauge);
+
+struct ElfSymbols {
+    std::set<std::string> dynamic_defined;  // defined global and weak dynamic symbols
+    std::set<std::string> all;              // every name of .symtab and .dynsym
+    std::string soname;
+};
+ElfSymbols read_elf_symbols(const std::string& path);
 
 }  // namespace test_support

@@ -6,15 +6,9 @@
 #include "support.h"
 
 using nlohmann::json;
-using test_support::probe;
+constexpr auto run = test_support::probe_document;
 
 namespace {
-
-json run(const std::vector<std::string>& arguments) {
-    auto result = probe(arguments);
-    EXPECT_EQ(result.status, 0) << result.err;
-    return result.status == 0 ? result.json() : json::object();
-}
 
 // The bitmap the switch element (second in the chain) of instance i draws;
 // null when it draws nothing.

@@ -1,13 +1,13 @@
 // Engine_N1 / Engine_N2 pictures (shared by both gauges): the percent dial
 // with its units sub-dial, the two needles and the bezel.
 #include "engine_dials.h"
+#include "host_numbers.h"
 
 namespace {
 
 using namespace art::dials;
 using art::Canvas;
 
-constexpr int32_t kPercent = 624;  // the N1 token the probe drives
 constexpr size_t kFineNeedle = 2;  // chain positions in the gauge
 constexpr size_t kMainNeedle = 3;
 
@@ -15,8 +15,8 @@ void draw_face(Canvas& c) {
     cairo_t* cr = c.cr;
     face(cr, 100, 100, 92);
     art::GaugeProbe probe("Engine_N1");
-    const Scale main(probe, kMainNeedle, kPercent);
-    const Scale fine(probe, kFineNeedle, kPercent);
+    const Scale main(probe, kMainNeedle, token::engine1_n1);
+    const Scale fine(probe, kFineNeedle, token::engine1_n1);
 
     art::set_colour(cr, kMarks);
     for (int v = 0; v <= 110; v += 2) {

@@ -1,13 +1,13 @@
 // Fuel_Flow pictures: the litres-per-minute dial, its needle and the bezel
 // with the small DEBIT legend right of centre.
 #include "engine_dials.h"
+#include "host_numbers.h"
 
 namespace {
 
 using namespace art::dials;
 using art::Canvas;
 
-constexpr int32_t kPoundsPerHour = 638;  // the token the probe drives
 constexpr size_t kNeedle = 2;
 constexpr double kPphPerLitreMinute = 104.64888;
 
@@ -15,7 +15,7 @@ void draw_face(Canvas& c) {
     cairo_t* cr = c.cr;
     face(cr, 100, 100, 92);
     art::GaugeProbe probe("Fuel_Flow");
-    const Scale scale(probe, kNeedle, kPoundsPerHour);
+    const Scale scale(probe, kNeedle, token::engine1_fuel_flow);
 
     art::set_colour(cr, kMarks);
     for (int l = 0; l <= 30; ++l) {

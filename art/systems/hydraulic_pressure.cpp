@@ -2,14 +2,13 @@
 // system, the needle both systems share, and the cover with the side
 // panels and the pivot caps.
 #include "engine_dials.h"
+#include "host_numbers.h"
 
 namespace {
 
 using namespace art::dials;
 using art::Canvas;
 
-constexpr int32_t kSystem2 = 734;  // tokens the probe drives
-constexpr int32_t kSystem1 = 732;
 constexpr size_t kRightNeedle = 2;
 constexpr size_t kLeftNeedle = 3;
 constexpr double kPsfPerBar = 2087.91;
@@ -31,8 +30,8 @@ void draw_face(Canvas& c) {
     cairo_t* cr = c.cr;
     face(cr, 150, 150, 139);
     art::GaugeProbe probe("Hydraulic_Pressure");
-    const Scale right(probe, kRightNeedle, kSystem2);
-    const Scale left(probe, kLeftNeedle, kSystem1);
+    const Scale right(probe, kRightNeedle, token::hydraulic2_pressure);
+    const Scale left(probe, kLeftNeedle, token::hydraulic1_pressure);
     draw_scale(cr, left, false);
     draw_scale(cr, right, true);
 

@@ -1,13 +1,13 @@
 // Turbine_Temp pictures: the jet pipe temperature dial in hundreds of
 // degrees Celsius, its needle and the bezel.
 #include "engine_dials.h"
+#include "host_numbers.h"
 
 namespace {
 
 using namespace art::dials;
 using art::Canvas;
 
-constexpr int32_t kRankine = 631;  // the token the probe drives
 constexpr size_t kNeedle = 2;
 
 double rankine(double celsius) { return 491.67 + 1.8 * celsius; }
@@ -16,7 +16,7 @@ void draw_face(Canvas& c) {
     cairo_t* cr = c.cr;
     face(cr, 100, 100, 92);
     art::GaugeProbe probe("Turbine_Temp");
-    const Scale scale(probe, kNeedle, kRankine);
+    const Scale scale(probe, kNeedle, token::engine1_turbine_temperature);
 
     scale.band(cr, rankine(600), rankine(690), 80, 88, kGreen);
     scale.band(cr, rankine(720), rankine(780), 80, 88, kOrange);

@@ -1,20 +1,20 @@
 // Voltmeter pictures: the volts dial with its rest arc, the needle and the
 // bezel.
 #include "engine_dials.h"
+#include "host_numbers.h"
 
 namespace {
 
 using namespace art::dials;
 using art::Canvas;
 
-constexpr int32_t kVolts = 753;  // the token the probe drives
 constexpr size_t kNeedle = 2;
 
 void draw_face(Canvas& c) {
     cairo_t* cr = c.cr;
     face(cr, 140, 140, 129);
     art::GaugeProbe probe("Voltmeter");
-    const Scale scale(probe, kNeedle, kVolts);
+    const Scale scale(probe, kNeedle, token::bus_voltage);
 
     // Red from 30 to beyond 35, and the short arc down to the rest mark.
     scale.band(cr, 30, 38, 112, 122, kRed);
