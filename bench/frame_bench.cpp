@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "host.h"
+#include "host_numbers.h"
 
 namespace {
 
@@ -17,11 +18,11 @@ void BM_FrameOfEveryGauge(benchmark::State& state) {
     double t = 0;
     for (auto _ : state) {
         t += 0.05;
-        host.variables().set(61, 250 + 50 * t);  // airspeed
-        host.variables().set(74, 1000 * t);      // altitude
-        host.variables().set(78, 5);             // pitch
-        host.variables().set(80, 20);            // bank
-        host.variables().set(624, 80 + t);       // N1
+        host.variables().set(token::indicated_airspeed, 250 + 50 * t);
+        host.variables().set(token::indicated_altitude, 1000 * t);
+        host.variables().set(token::pitch, 5);
+        host.variables().set(token::bank, 20);
+        host.variables().set(token::engine1_n1, 80 + t);
         host.frame();
     }
     state.counters["gauges"] = double(module.gauges().size());

@@ -4,7 +4,7 @@
 #include "gauge.h"
 
 // Gauges are declared here, and enabled in the table of module.cpp, as
-// they are built; each is defined in its own gauge file as
+// they are built; each is defined in its gauge's or its family's file as
 // `Gauge <lower-case name>_gauge` ("10000ft_Light" is light_10000ft_gauge).
 
 // Cockpit controls: switches with click sound.
