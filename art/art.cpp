@@ -18,9 +18,13 @@ std::vector<BitmapDrawing>& registry() {
 
 gaugehost::Host* g_probe_host = nullptr;  // set by the generator's main
 
-void register_bitmap(BitmapDrawing drawing) { registry().push_back(std::move(drawing)); }
+void register_bitmap(BitmapDrawing drawing) {
+    registry().push_back(std::move(drawing));
+}
 
-const std::vector<BitmapDrawing>& registered_bitmaps() { return registry(); }
+const std::vector<BitmapDrawing>& registered_bitmaps() {
+    return registry();
+}
 
 GaugeProbe::GaugeProbe(const std::string& gauge, std::optional<std::string> parameters) {
     if (!g_probe_host) throw gaugehost::HostError("no records module is loaded for " + gauge);
@@ -32,14 +36,15 @@ GaugeProbe::~GaugeProbe() {
     if (g_probe_host) g_probe_host->kill(index_);
 }
 
-gaugehost::Host& GaugeProbe::host() { return *g_probe_host; }
+gaugehost::Host& GaugeProbe::host() {
+    return *g_probe_host;
+}
 
 std::optional<double> GaugeProbe::needle_angle(size_t element, const std::map<int32_t, double>& variables) {
     for (const auto& [token, value] : variables) g_probe_host->variables().set(token, value);
     g_probe_host->update(index_);
     const auto& states = g_probe_host->placed(index_).states;
-    if (element == 0 || element > states.size())
-        throw gaugehost::HostError("no element " + std::to_string(element));
+    if (element == 0 || element > states.size()) throw gaugehost::HostError("no element " + std::to_string(element));
     return states[element - 1].angle;
 }
 
@@ -51,7 +56,8 @@ GaugeProbe::Point GaugeProbe::point_at(size_t element, double angle_degrees, dou
 
 void draw_text_centered(cairo_t* cr, const std::string& text, double x, double y, double size, const char* family,
                         bool bold) {
-    cairo_select_font_face(cr, family, CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_select_font_face(
+        cr, family, CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, size);
     cairo_text_extents_t extents;
     cairo_text_extents(cr, text.c_str(), &extents);

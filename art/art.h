@@ -65,7 +65,9 @@ struct Colour {
 };
 inline constexpr Colour kNearBlack{0.04, 0.04, 0.04};
 inline constexpr Colour kWhite{0.95, 0.95, 0.93};
-inline void set_colour(cairo_t* cr, Colour c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+inline void set_colour(cairo_t* cr, Colour c, double alpha = 1.0) {
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
 // The gauge's own view of its dial, through the built module's records.
 class GaugeProbe {

@@ -1,15 +1,15 @@
 // gauge_art: draws one module's bitmaps, writes them as PNG (8-bit palette
 // for the main module, 1-bit for the head-up display), a resource manifest
 // for the packer and a contact sheet of every bitmap with its id.
-#include <CLI/CLI.hpp>
 #include <png.h>
 
+#include <CLI/CLI.hpp>
 #include <algorithm>
-#include <climits>
-#include <cstring>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -35,8 +35,8 @@ struct Rgb {
 };
 
 struct Indexed {
-    std::vector<Rgb> palette;      // index 0 is black, the transparent colour
-    std::vector<uint8_t> pixels;   // one index per pixel
+    std::vector<Rgb> palette;     // index 0 is black, the transparent colour
+    std::vector<uint8_t> pixels;  // one index per pixel
 };
 
 // Opaque pixels of a drawn surface, unpremultiplied; nullopt = transparent.
@@ -109,8 +109,8 @@ Indexed quantize(const std::vector<std::optional<Rgb>>& pixels) {
             long best = LONG_MAX;
             for (size_t k = 1; k < result.palette.size(); ++k) {
                 const Rgb& p = result.palette[k];
-                const long d = long(p.r - c.r) * (p.r - c.r) + long(p.g - c.g) * (p.g - c.g) +
-                               long(p.b - c.b) * (p.b - c.b);
+                const long d =
+                    long(p.r - c.r) * (p.r - c.r) + long(p.g - c.g) * (p.g - c.g) + long(p.b - c.b) * (p.b - c.b);
                 if (d < best) {
                     best = d;
                     it->second = uint8_t(k);
@@ -122,7 +122,8 @@ Indexed quantize(const std::vector<std::optional<Rgb>>& pixels) {
     return result;
 }
 
-bool write_png(const fs::path& path, int width, int height, Depth depth, const std::vector<std::optional<Rgb>>& pixels) {
+bool write_png(const fs::path& path, int width, int height, Depth depth,
+               const std::vector<std::optional<Rgb>>& pixels) {
     FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -135,7 +136,14 @@ bool write_png(const fs::path& path, int width, int height, Depth depth, const s
     png_init_io(png, file);
     std::vector<std::vector<uint8_t>> rows(height);
     if (depth == Depth::Rgb24) {
-        png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+        png_set_IHDR(png,
+                     info,
+                     width,
+                     height,
+                     8,
+                     PNG_COLOR_TYPE_RGB,
+                     PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT,
                      PNG_FILTER_TYPE_DEFAULT);
         for (int y = 0; y < height; ++y) {
             rows[y].resize(size_t(width) * 3, 0);
@@ -148,8 +156,15 @@ bool write_png(const fs::path& path, int width, int height, Depth depth, const s
         }
     } else if (depth == Depth::Mono1) {
         png_color palette[2] = {{0, 0, 0}, {255, 0, 0}};
-        png_set_IHDR(png, info, width, height, 1, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_set_IHDR(png,
+                     info,
+                     width,
+                     height,
+                     1,
+                     PNG_COLOR_TYPE_PALETTE,
+                     PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT,
+                     PNG_FILTER_TYPE_DEFAULT);
         png_set_PLTE(png, info, palette, 2);
         for (int y = 0; y < height; ++y) {
             rows[y].resize((size_t(width) + 7) / 8, 0);
@@ -160,8 +175,15 @@ bool write_png(const fs::path& path, int width, int height, Depth depth, const s
         const Indexed indexed = quantize(pixels);
         std::vector<png_color> palette;
         for (const Rgb& c : indexed.palette) palette.push_back({c.r, c.g, c.b});
-        png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE,
-                     PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_set_IHDR(png,
+                     info,
+                     width,
+                     height,
+                     8,
+                     PNG_COLOR_TYPE_PALETTE,
+                     PNG_INTERLACE_NONE,
+                     PNG_COMPRESSION_TYPE_DEFAULT,
+                     PNG_FILTER_TYPE_DEFAULT);
         png_set_PLTE(png, info, palette.data(), int(palette.size()));
         for (int y = 0; y < height; ++y)
             rows[y].assign(indexed.pixels.begin() + size_t(y) * width, indexed.pixels.begin() + size_t(y + 1) * width);
@@ -218,8 +240,7 @@ void write_contact_sheet(const fs::path& path, const std::vector<const BitmapDra
 int main(int argc, char** argv) {
     CLI::App app{"gauge_art: draws a gauge module's bitmaps, its resource manifest and a contact sheet."};
     std::string records, module, out;
-    app.add_option("--records", records, "the module built without pictures, whose gauges place the marks")
-        ->required();
+    app.add_option("--records", records, "the module built without pictures, whose gauges place the marks")->required();
     app.add_option("--module", module, "which module's bitmaps: tervalin or skyra_hud_r")->required();
     app.add_option("--out", out, "output folder")->required();
     CLI11_PARSE(app, argc, argv);
@@ -233,7 +254,8 @@ int main(int argc, char** argv) {
         std::set<uint32_t> ids;
         for (const BitmapDrawing& drawing : art::registered_bitmaps()) {
             if (drawing.module != module) continue;
-            if (!ids.insert(drawing.id).second) throw gaugehost::HostError("bitmap " + std::to_string(drawing.id) + " is drawn twice");
+            if (!ids.insert(drawing.id).second)
+                throw gaugehost::HostError("bitmap " + std::to_string(drawing.id) + " is drawn twice");
             if (drawing.width <= 0 || drawing.height <= 0)
                 throw gaugehost::HostError("bitmap " + std::to_string(drawing.id) + " has no size");
             drawings.push_back(&drawing);

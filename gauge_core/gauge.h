@@ -97,11 +97,11 @@ enum : uint32_t {
 
 // The flag words the gauges' data uses.
 enum : uint32_t {
-    kDrawPlain = kImageDraw1 | kImageDraw2,                      // 0x3: plates, bezels, switches
-    kDrawLamp = kDrawPlain | kImageLamp,                         // 0x7: lamp images
-    kDrawMoving = kDrawPlain | kImageMoving,                     // 0x83: images inside windows
-    kDrawLit = kDrawPlain | kImageLit,                           // 0x4003: instrument faces
-    kDrawLitMoving = kDrawPlain | kImageMoving | kImageLit,      // 0x4083: their needles, drums, sprites
+    kDrawPlain = kImageDraw1 | kImageDraw2,                  // 0x3: plates, bezels, switches
+    kDrawLamp = kDrawPlain | kImageLamp,                     // 0x7: lamp images
+    kDrawMoving = kDrawPlain | kImageMoving,                 // 0x83: images inside windows
+    kDrawLit = kDrawPlain | kImageLit,                       // 0x4003: instrument faces
+    kDrawLitMoving = kDrawPlain | kImageMoving | kImageLit,  // 0x4083: their needles, drums, sprites
 };
 
 // ---------------------------------------------------------------------------
@@ -330,11 +330,11 @@ typedef Gauge* const* GaugeTable;
 // element fields first.
 static_assert(std::is_standard_layout_v<Element>);
 static_assert(std::is_trivially_copyable_v<Gauge>);
-static_assert(offsetof(Needle, header) == 0 && offsetof(StringElement, header) == 0 &&
-              offsetof(Slider, header) == 0 && offsetof(Icon, header) == 0 &&
-              offsetof(MovingImage, header) == 0 && offsetof(Sprite, header) == 0 &&
+static_assert(offsetof(Needle, header) == 0 && offsetof(StringElement, header) == 0 && offsetof(Slider, header) == 0 &&
+              offsetof(Icon, header) == 0 && offsetof(MovingImage, header) == 0 && offsetof(Sprite, header) == 0 &&
               offsetof(StaticImage, header) == 0);
-static_assert(offsetof(ModuleVariable, token) == 0 && offsetof(ModuleVariable, value) > offsetof(ModuleVariable, host_type));
+static_assert(offsetof(ModuleVariable, token) == 0 &&
+              offsetof(ModuleVariable, value) > offsetof(ModuleVariable, host_type));
 static_assert(offsetof(ClickRecord, gauge) > offsetof(ClickRecord, y));
 static_assert(offsetof(Linkage, gauge_table) > offsetof(Linkage, version));
 static_assert(sizeof(ImportTableRecord) == 2 * sizeof(ImportEntry));

@@ -9,13 +9,22 @@
 //   constinit auto mouse_areas = kit::tooltip(kHelpAirspeed);
 //   Gauge airspeed_gauge = {..., .elements = chain.root(), .mouse_areas = mouse_areas.areas};
 //
+//   constinit MouseArea mouse_areas[] = {
+//       kit::parent(kHelpAltimeter),
+//       kit::parent(kHelpPressureKnob, {0, 230, 24, 48}),
+//       kit::child_event({0, 0, 24, 48}, kCursorDown, kClickLeftRepeat, event::pressure_setting_down),
+//       kit::end_parent(),
+//       ...
+//       kit::end(),
+//   };
+//
 // - A chain lists a gauge's elements in table order, root first; each is
 //   the only follower of the one before. The chain writes every element's
 //   kind from its record type, its gauge and its `following` list, so
 //   none of those is typed by hand and a kind cannot disagree with its
 //   record.
-// - Mouse lists are built from parent, child and end entries; the end of
-//   list is added by mouse_list(), and the common lists are one call.
+// - Mouse lists are tables of parent, child and end entries, one a line;
+//   the common lists (a tooltip only, one group of children) are one call.
 #pragma once
 
 #include <cstddef>
@@ -67,7 +76,9 @@ struct Chain {
     constexpr Element** root() { return &lists[0]; }
     // The element at table position I (0 the root).
     template <size_t I>
-    constexpr auto& at() { return std::get<I>(records); }
+    constexpr auto& at() {
+        return std::get<I>(records);
+    }
 
 private:
     template <size_t... I>
@@ -109,40 +120,61 @@ struct Box {
 
 // Opens a group with its tooltip.
 constexpr MouseArea parent(uint32_t help, Box box = {}) {
-    return {.kind = kMouseParent, .x = box.x, .y = box.y, .width = box.width, .height = box.height,
-            .cursor = kCursorNone, .help_id = help};
+    return {.kind = kMouseParent,
+            .x = box.x,
+            .y = box.y,
+            .width = box.width,
+            .height = box.height,
+            .cursor = kCursorNone,
+            .help_id = help};
 }
 // A clickable box handled by a mouse callback.
 constexpr MouseArea child(Box box, int32_t cursor, uint32_t clicks, MouseCallback callback) {
-    return {.kind = kMouseChild, .x = box.x, .y = box.y, .width = box.width, .height = box.height,
-            .cursor = cursor, .click_flags = clicks, .callback = callback};
+    return {.kind = kMouseChild,
+            .x = box.x,
+            .y = box.y,
+            .width = box.width,
+            .height = box.height,
+            .cursor = cursor,
+            .click_flags = clicks,
+            .callback = callback};
 }
 // A clickable box whose key event the host sends itself.
 constexpr MouseArea child_event(Box box, int32_t cursor, uint32_t clicks, KeyEvent event) {
-    return {.kind = kMouseChild, .x = box.x, .y = box.y, .width = box.width, .height = box.height,
-            .cursor = cursor, .click_flags = clicks, .event = event};
+    return {.kind = kMouseChild,
+            .x = box.x,
+            .y = box.y,
+            .width = box.width,
+            .height = box.height,
+            .cursor = cursor,
+            .click_flags = clicks,
+            .event = event};
 }
 // Closes the current group.
-constexpr MouseArea end_parent() { return {.kind = kMouseEndParent, .cursor = kCursorNone}; }
+constexpr MouseArea end_parent() {
+    return {.kind = kMouseEndParent, .cursor = kCursorNone};
+}
 
+// Ends the list.
+constexpr MouseArea end() {
+    return {.kind = kMouseEnd, .cursor = kCursorNone};
+}
+
+// A mouse list made by one call, for the lists every other gauge has.
 template <size_t N>
 struct MouseList {
     MouseArea areas[N];
 };
 
-// The entries given, then the end of the list.
-template <class... Areas>
-constexpr MouseList<sizeof...(Areas) + 1> mouse_list(Areas... areas) {
-    return {{areas..., MouseArea{.kind = kMouseEnd, .cursor = kCursorNone}}};
-}
-
 // A gauge that only shows its tooltip.
-constexpr MouseList<3> tooltip(uint32_t help) { return mouse_list(parent(help), end_parent()); }
+constexpr MouseList<3> tooltip(uint32_t help) {
+    return {{parent(help), end_parent(), end()}};
+}
 
 // The whole gauge as one group holding the children given.
 template <class... Children>
 constexpr MouseList<sizeof...(Children) + 3> one_group(uint32_t help, Children... children) {
-    return mouse_list(parent(help), children..., end_parent());
+    return {{parent(help), children..., end_parent(), end()}};
 }
 
 }  // namespace kit

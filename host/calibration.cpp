@@ -18,8 +18,7 @@ double direction_to(int32_t from_x, int32_t from_y, int32_t to_x, int32_t to_y) 
     return normalize_degrees(std::atan2(dx, -dy) * 180.0 / std::numbers::pi);
 }
 
-std::optional<double> needle_angle(int32_t x, int32_t y, const CalibrationPoint* table, uint32_t count,
-                                   double value) {
+std::optional<double> needle_angle(int32_t x, int32_t y, const CalibrationPoint* table, uint32_t count, double value) {
     if (std::isnan(value)) return std::nullopt;
     if (!table || count < 2) {
         if (!std::isfinite(value)) return std::nullopt;

@@ -17,8 +17,7 @@ double direction_to(int32_t from_x, int32_t from_y, int32_t to_x, int32_t to_y);
 // entry's direction to the second's; beyond the ends the end segment's rate
 // goes on. Without a usable table the value is taken as degrees. Null for
 // a value that is not a number.
-std::optional<double> needle_angle(int32_t x, int32_t y, const CalibrationPoint* table, uint32_t count,
-                                   double value);
+std::optional<double> needle_angle(int32_t x, int32_t y, const CalibrationPoint* table, uint32_t count, double value);
 
 double normalize_degrees(double degrees);
 

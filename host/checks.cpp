@@ -23,11 +23,13 @@ std::string hex(uint32_t value) {
     return out.str();
 }
 
-std::string size_text(BitmapSize size) { return std::to_string(size.width) + "x" + std::to_string(size.height); }
+std::string size_text(BitmapSize size) {
+    return std::to_string(size.width) + "x" + std::to_string(size.height);
+}
 
 std::string box_text(int x, int y, int w, int h) {
-    return "(" + std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(w) + ", " +
-           std::to_string(h) + ")";
+    return "(" + std::to_string(x) + ", " + std::to_string(y) + ", " + std::to_string(w) + ", " + std::to_string(h) +
+           ")";
 }
 
 struct Box {
@@ -47,8 +49,7 @@ class GaugeChecker {
 public:
     GaugeChecker(const Gauge& gauge, const BitmapSource& bitmaps, const std::string& module,
                  std::vector<Finding>& findings)
-        : gauge_(gauge), bitmaps_(bitmaps), module_(module), findings_(findings),
-          name_(gauge.name ? gauge.name : "") {}
+        : gauge_(gauge), bitmaps_(bitmaps), module_(module), findings_(findings), name_(gauge.name ? gauge.name : "") {}
 
     void run() {
         check_root();
@@ -83,13 +84,15 @@ private:
             gauge_finding("no root element", "none");
             return;
         }
-        if (gauge_.elements[1]) gauge_finding("more than one root element", "second of kind " + std::to_string(gauge_.elements[1]->kind));
+        if (gauge_.elements[1])
+            gauge_finding("more than one root element", "second of kind " + std::to_string(gauge_.elements[1]->kind));
         if (root->kind != kKindStaticImage) {
             const ElementKind* kind = element_kind(root->kind);
             gauge_finding("root element is not a StaticImage", kind ? kind->name : std::to_string(root->kind));
         }
         if (root->x != 0 || root->y != 0)
-            gauge_finding("root element is not at (0, 0)", "(" + std::to_string(root->x) + ", " + std::to_string(root->y) + ")");
+            gauge_finding("root element is not at (0, 0)",
+                          "(" + std::to_string(root->x) + ", " + std::to_string(root->y) + ")");
         if (root->kind == kKindStaticImage && root->bitmap != kNoBitmap) gauge_size_ = bitmaps_.size(root->bitmap);
     }
 
@@ -119,27 +122,16 @@ private:
         kind_ = kind ? kind->name : "";
         switch (element.kind) {
             case kKindStaticImage:
-            case kKindSlider:
-                bitmap(element.bitmap, "bitmap");
-                break;
-            case kKindNeedle:
-                check_needle(reinterpret_cast<const Needle&>(element));
-                break;
-            case kKindString:
-                break;  // drawn from its text, no bitmap
-            case kKindIcon:
-                check_icon(reinterpret_cast<const Icon&>(element));
-                break;
-            case kKindMovingImage:
-                check_moving_image(reinterpret_cast<const MovingImage&>(element));
-                break;
+            case kKindSlider: bitmap(element.bitmap, "bitmap"); break;
+            case kKindNeedle: check_needle(reinterpret_cast<const Needle&>(element)); break;
+            case kKindString: break;  // drawn from its text, no bitmap
+            case kKindIcon: check_icon(reinterpret_cast<const Icon&>(element)); break;
+            case kKindMovingImage: check_moving_image(reinterpret_cast<const MovingImage&>(element)); break;
             case kKindSprite:
                 bitmap(element.bitmap, "texture bitmap");
                 if (element.bitmap != kNoBitmap) bitmap(element.bitmap + 1, "mask bitmap (texture + 1)");
                 break;
-            default:
-                element_finding("unknown element kind", std::to_string(element.kind));
-                break;
+            default: element_finding("unknown element kind", std::to_string(element.kind)); break;
         }
     }
 
@@ -148,9 +140,9 @@ private:
         if (auto size = bitmap(e.bitmap, "bitmap")) {
             // The pivot is the turning point inside the needle bitmap.
             if (e.pivot_x < 0 || e.pivot_y < 0 || e.pivot_x > size->width || e.pivot_y > size->height)
-                element_finding("pivot outside the needle bitmap",
-                                "(" + std::to_string(e.pivot_x) + ", " + std::to_string(e.pivot_y) + ") in " +
-                                    size_text(*size));
+                element_finding(
+                    "pivot outside the needle bitmap",
+                    "(" + std::to_string(e.pivot_x) + ", " + std::to_string(e.pivot_y) + ") in " + size_text(*size));
         }
         if (!needle.table) {
             if (needle.table_count != 0)
@@ -205,7 +197,8 @@ private:
     void check_mouse_list() {
         const MouseArea* list = gauge_.mouse_areas;
         if (!list) return;
-        const Box whole = gauge_size_ ? Box{0, 0, gauge_size_->width, gauge_size_->height, true} : Box{0, 0, 0, 0, true};
+        const Box whole =
+            gauge_size_ ? Box{0, 0, gauge_size_->width, gauge_size_->height, true} : Box{0, 0, 0, 0, true};
         std::vector<Box> parents;
         bool closed = false;  // the gauge's own parent has ended
         for (size_t i = 0;; ++i) {
@@ -218,15 +211,16 @@ private:
                 area_finding(i, "unknown cursor", std::to_string(a.cursor));
             const std::string box = box_text(a.x, a.y, a.width, a.height);
             if (i == 0 && !(a.kind == kMouseParent && a.x == 0 && a.y == 0 && a.width == 0 && a.height == 0)) {
-                area_finding(i, "mouse list does not start with a parent of box (0, 0, 0, 0)",
+                area_finding(i,
+                             "mouse list does not start with a parent of box (0, 0, 0, 0)",
                              "kind " + std::to_string(a.kind) + " " + box);
             } else if (closed && a.kind != kMouseEnd) {
                 area_finding(i, "entry after the gauge's parent has ended", "kind " + std::to_string(a.kind));
             }
             if (a.width < 0 || a.height < 0) area_finding(i, "box of negative size", box);
             const Box* enclosing = parents.empty() ? nullptr : &parents.back();
-            const Box absolute{(enclosing ? enclosing->x : 0) + a.x, (enclosing ? enclosing->y : 0) + a.y, a.width,
-                               a.height};
+            const Box absolute{
+                (enclosing ? enclosing->x : 0) + a.x, (enclosing ? enclosing->y : 0) + a.y, a.width, a.height};
             switch (a.kind) {
                 case kMouseEnd:
                     if (!parents.empty())
@@ -260,9 +254,7 @@ private:
                         parents.pop_back();
                     if (parents.empty()) closed = true;
                     break;
-                default:
-                    area_finding(i, "unknown entry kind", std::to_string(a.kind));
-                    break;
+                default: area_finding(i, "unknown entry kind", std::to_string(a.kind)); break;
             }
         }
     }
@@ -292,10 +284,20 @@ std::vector<Finding> check_module(const LoadedModule& module) {
         const Gauge& gauge = *module.gauges()[i];
         const std::string name = gauge.name ? gauge.name : "";
         if (name.empty())
-            findings.push_back({module.path(), name, Finding::Place::Gauge, 0, "", "gauge has no name",
+            findings.push_back({module.path(),
+                                name,
+                                Finding::Place::Gauge,
+                                0,
+                                "",
+                                "gauge has no name",
                                 "table index " + std::to_string(i)});
         else if (auto [it, fresh] = seen.emplace(name, i); !fresh)
-            findings.push_back({module.path(), name, Finding::Place::Gauge, 0, "", "gauge name repeated",
+            findings.push_back({module.path(),
+                                name,
+                                Finding::Place::Gauge,
+                                0,
+                                "",
+                                "gauge name repeated",
                                 "table indices " + std::to_string(it->second) + " and " + std::to_string(i)});
         auto more = check_gauge(gauge, module.bitmaps(), module.path());
         findings.insert(findings.end(), more.begin(), more.end());

@@ -1,7 +1,6 @@
 #include "cli.h"
 
 #include <CLI/CLI.hpp>
-
 #include <functional>
 #include <iomanip>
 #include <iostream>
@@ -31,11 +30,12 @@ int list_module(const std::string& path, std::ostream& out) {
     Host host;
     LoadedModule& module = host.load_module(path);
     out << module.path() << ": " << module.gauges().size() << " gauges\n";
-    out << std::left << std::setw(7) << "index" << std::setw(32) << "name" << "width (mm)\n";
+    out << std::left << std::setw(7) << "index" << std::setw(32) << "name"
+        << "width (mm)\n";
     for (size_t i = 0; i < module.gauges().size(); ++i) {
         const Gauge* gauge = module.gauges()[i];
-        out << std::left << std::setw(7) << i << std::setw(32) << (gauge->name ? gauge->name : "")
-            << gauge->width_mm << "\n";
+        out << std::left << std::setw(7) << i << std::setw(32) << (gauge->name ? gauge->name : "") << gauge->width_mm
+            << "\n";
     }
     out << "version block:\n";
     for (const auto& [key, value] : module.version()) out << "  " << std::setw(17) << key << value << "\n";

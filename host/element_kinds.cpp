@@ -21,7 +21,9 @@ double axis(ValueCallback callback, ModuleVariable& variable, Element* element, 
     return callback ? runner.run(callback, element) : variable.value;
 }
 
-double finite_or_zero(double v) { return std::isfinite(v) ? v : 0.0; }
+double finite_or_zero(double v) {
+    return std::isfinite(v) ? v : 0.0;
+}
 
 // Scaled bitmaps look best with the better filters; drawing at 1:1 keeps
 // exact pixels.
@@ -47,7 +49,9 @@ const Kind& as(const Element* element) {
     return *reinterpret_cast<const Kind*>(element);
 }
 
-AxisValues no_axes(Element*, ElementState&, const VariableStore&, CallbackRunner&) { return {}; }
+AxisValues no_axes(Element*, ElementState&, const VariableStore&, CallbackRunner&) {
+    return {};
+}
 void derive_nothing(const Element*, ElementState&, const BitmapSource*) {}
 void describe_nothing(const Element*, const ElementState&, FieldSink&) {}
 
@@ -59,8 +63,7 @@ void draw_static_image(cairo_t* cr, const Element* element, const ElementState&,
 
 // Needle
 
-AxisValues evaluate_needle(Element* element, ElementState&, const VariableStore& variables,
-                           CallbackRunner& runner) {
+AxisValues evaluate_needle(Element* element, ElementState&, const VariableStore& variables, CallbackRunner& runner) {
     auto* e = element_as<Needle>(element);
     look_up(e->variable, variables);
     AxisValues v;
@@ -118,8 +121,7 @@ void describe_string(const Element* element, const ElementState& state, FieldSin
 
 // Slider
 
-AxisValues evaluate_slider(Element* element, ElementState&, const VariableStore& variables,
-                           CallbackRunner& runner) {
+AxisValues evaluate_slider(Element* element, ElementState&, const VariableStore& variables, CallbackRunner& runner) {
     auto* e = element_as<Slider>(element);
     look_up(e->x_variable, variables);
     look_up(e->y_variable, variables);
@@ -150,8 +152,7 @@ void describe_slider(const Element* element, const ElementState& state, FieldSin
 
 // Icon
 
-AxisValues evaluate_icon(Element* element, ElementState&, const VariableStore& variables,
-                         CallbackRunner& runner) {
+AxisValues evaluate_icon(Element* element, ElementState&, const VariableStore& variables, CallbackRunner& runner) {
     auto* e = element_as<Icon>(element);
     look_up(e->variable, variables);
     AxisValues v;
@@ -228,8 +229,7 @@ void describe_moving_image(const Element* element, const ElementState& state, Fi
 
 // Sprite: a texture at bitmap, seen through its mask at bitmap + 1.
 
-AxisValues evaluate_sprite(Element* element, ElementState&, const VariableStore& variables,
-                           CallbackRunner& runner) {
+AxisValues evaluate_sprite(Element* element, ElementState&, const VariableStore& variables, CallbackRunner& runner) {
     auto* e = element_as<Sprite>(element);
     look_up(e->x_variable, variables);
     look_up(e->y_variable, variables);
@@ -295,12 +295,16 @@ constexpr ElementKind kKinds[] = {
     {"StringElement", sizeof(StringElement), evaluate_string, derive_nothing, draw_string, describe_string},
     {"Slider", sizeof(Slider), evaluate_slider, derive_slider, draw_slider, describe_slider},
     {"Icon", sizeof(Icon), evaluate_icon, derive_icon, draw_icon, describe_icon},
-    {"MovingImage", sizeof(MovingImage), evaluate_moving_image, derive_moving_image, draw_moving_image,
+    {"MovingImage",
+     sizeof(MovingImage),
+     evaluate_moving_image,
+     derive_moving_image,
+     draw_moving_image,
      describe_moving_image},
     {"Sprite", sizeof(Sprite), evaluate_sprite, derive_sprite, draw_sprite, describe_sprite},
 };
-static_assert(kKindStaticImage == 0 && kKindNeedle == 1 && kKindString == 2 && kKindSlider == 3 &&
-              kKindIcon == 4 && kKindMovingImage == 5 && kKindSprite == 6);
+static_assert(kKindStaticImage == 0 && kKindNeedle == 1 && kKindString == 2 && kKindSlider == 3 && kKindIcon == 4 &&
+              kKindMovingImage == 5 && kKindSprite == 6);
 
 }  // namespace
 

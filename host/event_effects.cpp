@@ -44,10 +44,18 @@ uint32_t radio_frequency_step(uint32_t code, RadioBand band, int whole, int chan
 
 }  // namespace
 
-double Clock::simulation_time() const { return variables_.number(token::simulation_time); }
-void Clock::set_simulation_time(double seconds) { variables_.set(token::simulation_time, seconds); }
-double Clock::time_of_day() const { return variables_.number(token::time_of_day); }
-void Clock::set_time_of_day(double seconds) { variables_.set(token::time_of_day, seconds); }
+double Clock::simulation_time() const {
+    return variables_.number(token::simulation_time);
+}
+void Clock::set_simulation_time(double seconds) {
+    variables_.set(token::simulation_time, seconds);
+}
+double Clock::time_of_day() const {
+    return variables_.number(token::time_of_day);
+}
+void Clock::set_time_of_day(double seconds) {
+    variables_.set(token::time_of_day, seconds);
+}
 
 void set_panel_window(std::set<uint32_t>& closed, uint32_t window, bool open) {
     if (open)

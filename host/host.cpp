@@ -24,13 +24,27 @@ int32_t service_panel_window_toggle(uint32_t window) {
     if (g_host) g_host->panel_window_toggle(window);
     return 0;
 }
-uint32_t list_query(Element* root) { return g_host ? g_host->element_list(kQuery, root, 0) : 0; }
-uint32_t list_install(Element* root, uint32_t a) { return g_host ? g_host->element_list(kInstall, root, a) : 0; }
-uint32_t list_initialize(Element* root) { return g_host ? g_host->element_list(kInitialize, root, 0) : 0; }
-uint32_t list_update(Element* root) { return g_host ? g_host->element_list(kUpdate, root, 0) : 0; }
-uint32_t list_generate(Element* root, uint32_t a) { return g_host ? g_host->element_list(kGenerate, root, a) : 0; }
-uint32_t list_draw(Element* root) { return g_host ? g_host->element_list(kDraw, root, 0) : 0; }
-uint32_t list_kill(Element* root) { return g_host ? g_host->element_list(kKill, root, 0) : 0; }
+uint32_t list_query(Element* root) {
+    return g_host ? g_host->element_list(kQuery, root, 0) : 0;
+}
+uint32_t list_install(Element* root, uint32_t a) {
+    return g_host ? g_host->element_list(kInstall, root, a) : 0;
+}
+uint32_t list_initialize(Element* root) {
+    return g_host ? g_host->element_list(kInitialize, root, 0) : 0;
+}
+uint32_t list_update(Element* root) {
+    return g_host ? g_host->element_list(kUpdate, root, 0) : 0;
+}
+uint32_t list_generate(Element* root, uint32_t a) {
+    return g_host ? g_host->element_list(kGenerate, root, a) : 0;
+}
+uint32_t list_draw(Element* root) {
+    return g_host ? g_host->element_list(kDraw, root, 0) : 0;
+}
+uint32_t list_kill(Element* root) {
+    return g_host ? g_host->element_list(kKill, root, 0) : 0;
+}
 
 constexpr HostServices kServices = {
     .lookup_var = service_lookup_var,
@@ -122,7 +136,9 @@ void Host::heard(const PlatformPlayRecord& record) {
     sounds_.push_back(sound);
 }
 
-const HostServices* Host::services() const { return &kServices; }
+const HostServices* Host::services() const {
+    return &kServices;
+}
 
 LoadedModule& Host::load_module(const std::string& path) {
     modules_.push_back(std::make_unique<LoadedModule>(path, &kServices));
@@ -158,8 +174,8 @@ std::pair<LoadedModule*, Gauge*> Host::find_gauge(const std::string& name) const
 
 size_t Host::place(const std::string& name, std::optional<std::string> parameters) {
     auto [module, gauge] = find_gauge(name);
-    return place(*gauge, std::move(parameters), &module->bitmaps(), reinterpret_cast<uintptr_t>(module->handle()),
-                 module);
+    return place(
+        *gauge, std::move(parameters), &module->bitmaps(), reinterpret_cast<uintptr_t>(module->handle()), module);
 }
 
 size_t Host::place(const Gauge& definition, std::optional<std::string> parameters, const BitmapSource* bitmaps,
@@ -208,7 +224,9 @@ void Host::install(size_t index) {
     if (gauge.initialize) in_callback(index, [&] { gauge.initialize(); });
 }
 
-void Host::connect(size_t index) { service(index, kServiceConnect); }
+void Host::connect(size_t index) {
+    service(index, kServiceConnect);
+}
 
 void Host::kill(size_t index) {
     Placed& p = live(index);
@@ -276,7 +294,9 @@ void Host::hold(size_t index, int x, int y, int repeats) {
     for (int i = 0; i < repeats; ++i) click(index, x, y, ClickKind::Repeat);
 }
 
-void Host::lookup_var(ModuleVariable* variable) const { variables_.look_up(*variable); }
+void Host::lookup_var(ModuleVariable* variable) const {
+    variables_.look_up(*variable);
+}
 
 void Host::trigger_key_event(KeyEvent event, uint32_t value) {
     SentEvent sent{event, value, current_};

@@ -45,9 +45,8 @@ public:
     std::pair<LoadedModule*, Gauge*> find_gauge(const std::string& name) const;
 
     size_t place(const std::string& name, std::optional<std::string> parameters);
-    size_t place(const Gauge& definition, std::optional<std::string> parameters,
-                 const BitmapSource* bitmaps = nullptr, uintptr_t module_handle = 0,
-                 LoadedModule* module = nullptr);
+    size_t place(const Gauge& definition, std::optional<std::string> parameters, const BitmapSource* bitmaps = nullptr,
+                 uintptr_t module_handle = 0, LoadedModule* module = nullptr);
 
     // Service code 2 with the module handle, then the install routines.
     void install(size_t index);

@@ -36,8 +36,7 @@ GaugeInstance::GaugeInstance(const Gauge& definition, std::optional<std::string>
     if (definition.mouse_areas) {
         const MouseArea* entry = definition.mouse_areas;
         for (size_t i = 0;; ++i, ++entry) {
-            if (i == kMaxMouseEntries)
-                throw HostError("gauge " + name + ": mouse area list has no end entry");
+            if (i == kMaxMouseEntries) throw HostError("gauge " + name + ": mouse area list has no end entry");
             mouse_.push_back(*entry);
             if (entry->kind == kMouseEnd) break;
         }

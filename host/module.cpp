@@ -36,8 +36,7 @@ LoadedModule::LoadedModule(const std::string& path, const HostServices* services
     auto directory = gauge_platform::ResourceDirectory::parse(*section, &error);
     if (!directory) throw HostError(path + ": damaged resource section: " + error);
     for (const auto& entry : directory->entries()) {
-        std::vector<uint8_t> bytes(section->begin() + entry.offset,
-                                   section->begin() + entry.offset + entry.size);
+        std::vector<uint8_t> bytes(section->begin() + entry.offset, section->begin() + entry.offset + entry.size);
         if (entry.type == kBitmapType) bitmaps_.add(entry.id, bytes);
         resources_[{entry.type, entry.id}] = std::move(bytes);
     }
@@ -74,12 +73,13 @@ LoadedModule::LoadedModule(const std::string& path, const HostServices* services
         if (entry->id == kImportPanelServices) entry->pointer = const_cast<HostServices*>(services);
 
     if (linkage_->gauge_table)
-        for (size_t i = 0; i < kMaxGauges && linkage_->gauge_table[i]; ++i)
-            gauges_.push_back(linkage_->gauge_table[i]);
+        for (size_t i = 0; i < kMaxGauges && linkage_->gauge_table[i]; ++i) gauges_.push_back(linkage_->gauge_table[i]);
     if (linkage_->module_init) linkage_->module_init();
 }
 
-LoadedModule::~LoadedModule() { unload(); }
+LoadedModule::~LoadedModule() {
+    unload();
+}
 
 void LoadedModule::unload() {
     if (!handle_) return;

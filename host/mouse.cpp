@@ -29,8 +29,8 @@ bool area_takes(const MouseArea& area, ClickKind kind) {
 std::vector<PlacedArea> place_areas(MouseArea* list, std::optional<BitmapSize> gauge_size) {
     std::vector<PlacedArea> placed;
     if (!list) return placed;
-    const Box whole = gauge_size ? Box{0, 0, gauge_size->width, gauge_size->height}
-                                 : Box{0, 0, INT_MAX / 2, INT_MAX / 2};
+    const Box whole =
+        gauge_size ? Box{0, 0, gauge_size->width, gauge_size->height} : Box{0, 0, INT_MAX / 2, INT_MAX / 2};
     std::vector<Box> parents;
     for (size_t i = 0; i < kMaxEntries && list[i].kind != kMouseEnd; ++i) {
         MouseArea& area = list[i];
@@ -47,8 +47,7 @@ std::vector<PlacedArea> place_areas(MouseArea* list, std::optional<BitmapSize> g
             case kMouseChild:
                 placed.push_back({&area, i, Box{ox + area.x, oy + area.y, area.width, area.height}});
                 break;
-            default:
-                break;
+            default: break;
         }
     }
     return placed;

@@ -11,9 +11,7 @@ namespace gaugehost {
 
 struct Box {
     int x = 0, y = 0, width = 0, height = 0;
-    bool contains(int px, int py) const {
-        return px >= x && py >= y && px < x + width && py < y + height;
-    }
+    bool contains(int px, int py) const { return px >= x && py >= y && px < x + width && py < y + height; }
 };
 
 // A child area with its box in pixels of the gauge's root bitmap.
@@ -38,7 +36,6 @@ bool area_takes(const MouseArea& area, ClickKind kind);
 std::vector<PlacedArea> place_areas(MouseArea* list, std::optional<BitmapSize> gauge_size);
 
 // The first child area holding the point that takes this kind of click.
-std::optional<PlacedArea> hit_test(MouseArea* list, std::optional<BitmapSize> gauge_size, int x, int y,
-                                   ClickKind kind);
+std::optional<PlacedArea> hit_test(MouseArea* list, std::optional<BitmapSize> gauge_size, int x, int y, ClickKind kind);
 
 }  // namespace gaugehost

@@ -21,9 +21,9 @@ struct PanelGauge {
 };
 
 struct PanelWindow {
-    std::string section;  // "Window00"
-    std::string title;    // from [Window Titles], or empty
-    std::optional<std::string> file;           // background bitmap
+    std::string section;                        // "Window00"
+    std::string title;                          // from [Window Titles], or empty
+    std::optional<std::string> file;            // background bitmap
     std::optional<std::array<double, 2>> size;  // size_mm: the panel units
     std::string position;
     bool visible = true;

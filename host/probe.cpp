@@ -9,9 +9,13 @@ namespace {
 
 using nlohmann::json;
 
-json number(double v) { return std::isfinite(v) ? json(v) : json(nullptr); }
+json number(double v) {
+    return std::isfinite(v) ? json(v) : json(nullptr);
+}
 
-json pair(double a, double b) { return json::array({number(a), number(b)}); }
+json pair(double a, double b) {
+    return json::array({number(a), number(b)});
+}
 
 const char* mouse_kind(uint32_t kind) {
     switch (kind) {
@@ -104,8 +108,7 @@ json probe_document(const Host& host) {
         entry["instance"] = sound.instance ? json(*sound.instance) : json(nullptr);
         sounds.push_back(entry);
     }
-    return json{{"instances", instances}, {"events", events}, {"window_toggles", toggles},
-                {"sounds", sounds}};
+    return json{{"instances", instances}, {"events", events}, {"window_toggles", toggles}, {"sounds", sounds}};
 }
 
 }  // namespace gaugehost

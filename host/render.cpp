@@ -5,8 +5,8 @@
 #include <cstring>
 #include <ostream>
 
-#include "error.h"
 #include "element_kinds.h"
+#include "error.h"
 
 namespace gaugehost {
 namespace {

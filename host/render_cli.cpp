@@ -54,7 +54,8 @@ std::string find_module(const std::string& module, const std::vector<std::string
         if (fs::is_regular_file(candidate)) return candidate.string();
     }
     std::string where;
-    for (const fs::path& f : folders) where += (where.empty() ? "" : ", ") + (f.empty() ? std::string(".") : f.string());
+    for (const fs::path& f : folders)
+        where += (where.empty() ? "" : ", ") + (f.empty() ? std::string(".") : f.string());
     throw HostError(panel.path + ":" + std::to_string(line) + ": module " + module + ": no " + module +
                     ".gau among --module, nor in " + where);
 }
@@ -95,13 +96,15 @@ std::vector<std::pair<int32_t, double>> read_state_file(const std::string& path)
 }
 
 RenderCommand::RenderCommand(CLI::App& app) : app_(&app) {
-    app_->add_option("--panel", panel_,
+    app_->add_option("--panel",
+                     panel_,
                      "a panel.cfg: one picture per visible window; its gauges are instances 0, 1, ... in file "
                      "order (for --click)")
         ->type_name("FILE");
     app_->add_option("--state", state_, "host variables to set before the other actions: token=value lines")
         ->type_name("FILE");
-    app_->add_option("-o,--output", output_,
+    app_->add_option("-o,--output",
+                     output_,
                      "the picture file (one picture) or folder (created if missing); default: the current folder")
         ->type_name("PATH");
     app_->add_option("--scale", scale_, "enlarge the pictures by this factor (default 1)")->type_name("X");
@@ -223,7 +226,8 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     const bool folder = fs::is_directory(output) || output_.ends_with('/') || pictures.size() > 1 ||
                         (panel && output.extension() != ".png");
     if (folder && fs::exists(output) && !fs::is_directory(output))
-        throw HostError("-o " + output_ + ": " + std::to_string(pictures.size()) + " pictures need a folder, not a file");
+        throw HostError("-o " + output_ + ": " + std::to_string(pictures.size()) +
+                        " pictures need a folder, not a file");
     if (folder) {
         std::error_code ec;
         fs::create_directories(output, ec);
@@ -233,9 +237,10 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     renderer.warn_missing_bitmaps(err);
     for (const Picture& picture : pictures) {
         const std::string path = folder ? (output / (picture.name + ".png")).string() : output.string();
-        Surface surface = picture.alone ? renderer.render_gauge(*picture.alone, scale_)
-                                        : renderer.render_panel(picture.width, picture.height, picture.background,
-                                                                picture.gauges, scale_);
+        Surface surface =
+            picture.alone
+                ? renderer.render_gauge(*picture.alone, scale_)
+                : renderer.render_panel(picture.width, picture.height, picture.background, picture.gauges, scale_);
         write_png(surface.get(), path);
         out << path << "\n";
     }

@@ -59,11 +59,10 @@ std::optional<double> parse_number(const std::string& text) {
 
 ScenarioOptions::ScenarioOptions(CLI::App& app) {
     module_ = app.add_option("--module", modules_, "a gauge module to load (repeatable)")->type_name("PATH");
-    place_ = app.add_option("--place", places_,
-                            "place a gauge; the text after the first colon is its parameter string")
+    place_ = app.add_option("--place", places_, "place a gauge; the text after the first colon is its parameter string")
                  ->type_name("NAME[:PARAM]");
-    set_ = app.add_option("--set", sets_, "set a host variable (C number, nan, inf or 0x-hex)")
-               ->type_name("TOKEN=VALUE");
+    set_ =
+        app.add_option("--set", sets_, "set a host variable (C number, nan, inf or 0x-hex)")->type_name("TOKEN=VALUE");
     fail_ = app.add_option("--fail", fails_, "activate a host failure")->type_name("KEY");
     clear_ = app.add_option("--clear", clears_, "clear a host failure")->type_name("KEY");
     time_ = app.add_option("--time", times_, "set the simulation time (token 604)")->type_name("SECONDS");
@@ -71,21 +70,35 @@ ScenarioOptions::ScenarioOptions(CLI::App& app) {
     click_ = app.add_option("--click", clicks_, "left click at a pixel of instance I")->type_name("I:X,Y");
     hold_ = app.add_option("--hold", holds_, "press at X,Y then N repeats while held")->type_name("I:X,Y,N");
     drag_ = app.add_option("--drag", drags_, "move with the button held at X,Y")->type_name("I:X,Y");
-    service_ = app.add_option("--service", services_, "call instance I's gauge callback with CODE")
-                   ->type_name("I:CODE");
+    service_ =
+        app.add_option("--service", services_, "call instance I's gauge callback with CODE")->type_name("I:CODE");
     kill_ = app.add_option("--kill", kills_, "kill instance I (codes 12 then 13)")->type_name("I");
-    sound_fault_ = app.add_option("--sound-fault", sound_faults_,
+    sound_fault_ = app.add_option("--sound-fault",
+                                  sound_faults_,
                                   "make a sound operation fail from here on (before the first --place: from "
                                   "install on): device, cooperative, resource, buffer, lock, unlock, play, memory")
                        ->type_name("OPERATION");
-    window_class_opt_ = app.add_option("--window-class", window_class_,
-                                       "class of the host's main window (default FS98MAIN; none: no window)")
-                            ->type_name("NAME|none");
-    app.add_flag("--no-effects", no_effects_,
+    window_class_opt_ =
+        app.add_option(
+               "--window-class", window_class_, "class of the host's main window (default FS98MAIN; none: no window)")
+            ->type_name("NAME|none");
+    app.add_flag("--no-effects",
+                 no_effects_,
                  "record the key events and panel-window toggles the gauges send, but apply none of their "
                  "effects (variables, panel windows, clock)");
-    for (CLI::Option* option : {module_, place_, set_, fail_, clear_, time_, frames_opt_, click_, hold_, drag_,
-                                service_, kill_, sound_fault_})
+    for (CLI::Option* option : {module_,
+                                place_,
+                                set_,
+                                fail_,
+                                clear_,
+                                time_,
+                                frames_opt_,
+                                click_,
+                                hold_,
+                                drag_,
+                                service_,
+                                kill_,
+                                sound_fault_})
         option->allow_extra_args(false);
 }
 
@@ -108,8 +121,7 @@ Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> p
     const size_t instances = scenario.placements.size();
     auto check_instance = [&](const std::string& option, const std::string& text, long index) {
         if (index < 0 || size_t(index) >= instances)
-            bad(option, text, "no instance " + std::to_string(index) + " (" + std::to_string(instances) +
-                                  " placed)");
+            bad(option, text, "no instance " + std::to_string(index) + " (" + std::to_string(instances) + " placed)");
         return size_t(index);
     };
 
@@ -215,9 +227,18 @@ void run_scenario(Host& host, const Scenario& scenario) {
     bool frame_owed = true;
     for (const Action& action : scenario.actions) {
         switch (action.kind) {
-            case Action::Set: host.variables().set(action.token, action.value); frame_owed = true; break;
-            case Action::Fail: host.variables().set_failure(action.key, true); frame_owed = true; break;
-            case Action::Clear: host.variables().set_failure(action.key, false); frame_owed = true; break;
+            case Action::Set:
+                host.variables().set(action.token, action.value);
+                frame_owed = true;
+                break;
+            case Action::Fail:
+                host.variables().set_failure(action.key, true);
+                frame_owed = true;
+                break;
+            case Action::Clear:
+                host.variables().set_failure(action.key, false);
+                frame_owed = true;
+                break;
             case Action::Time:
                 Clock(host.variables()).set_simulation_time(action.value);
                 frame_owed = true;
@@ -226,7 +247,10 @@ void run_scenario(Host& host, const Scenario& scenario) {
                 for (long i = 0; i < action.count; ++i) host.frame();
                 frame_owed = false;
                 break;
-            case Action::Click: host.click(action.instance, action.x, action.y); frame_owed = true; break;
+            case Action::Click:
+                host.click(action.instance, action.x, action.y);
+                frame_owed = true;
+                break;
             case Action::Hold:
                 host.hold(action.instance, action.x, action.y, int(action.count));
                 frame_owed = true;

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <CLI/CLI.hpp>
-
 #include <optional>
 #include <string>
 #include <variant>
@@ -20,13 +19,13 @@ struct Placement {
 
 struct Action {
     enum Kind { Set, Fail, Clear, Time, Frames, Click, Hold, Drag, Service, Kill, SoundFault } kind;
-    int32_t token = 0;   // Set
-    double value = 0;    // Set, Time
-    uint32_t key = 0;    // Fail, Clear
-    long count = 0;      // Frames, Hold repeats
+    int32_t token = 0;  // Set
+    double value = 0;   // Set, Time
+    uint32_t key = 0;   // Fail, Clear
+    long count = 0;     // Frames, Hold repeats
     size_t instance = 0;
     int x = 0, y = 0;
-    int32_t code = 0;    // Service
+    int32_t code = 0;       // Service
     std::string operation;  // SoundFault: a platform operation that fails from then on
 };
 
@@ -52,8 +51,8 @@ public:
     Scenario scenario(const CLI::App& app, std::vector<Placement> placed_first = {}) const;
 
 private:
-    std::vector<std::string> modules_, places_, sets_, fails_, clears_, times_, frames_, clicks_, holds_,
-        drags_, services_, kills_, sound_faults_;
+    std::vector<std::string> modules_, places_, sets_, fails_, clears_, times_, frames_, clicks_, holds_, drags_,
+        services_, kills_, sound_faults_;
     std::string window_class_;
     bool no_effects_ = false;
     CLI::Option *sound_fault_ = nullptr, *window_class_opt_ = nullptr;

@@ -30,8 +30,8 @@ std::optional<uint32_t> wave_holding(const LoadedModule& module, uint32_t size, 
 }
 
 const std::vector<std::string>& sound_fault_names() {
-    static const std::vector<std::string> names = {"device", "cooperative", "resource", "buffer",
-                                                   "lock",   "unlock",      "play",     "memory"};
+    static const std::vector<std::string> names = {
+        "device", "cooperative", "resource", "buffer", "lock", "unlock", "play", "memory"};
     return names;
 }
 

@@ -1,8 +1,7 @@
 #include "validate_cli.h"
 
-#include <nlohmann/json.hpp>
-
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "checks.h"
@@ -55,9 +54,8 @@ int validate(const Options& options, std::ostream& out) {
         for (const Finding& f : findings)
             out << f.module << ": " << (f.gauge.empty() ? "" : "gauge " + f.gauge + ": ") << place(f) << f.what
                 << (f.value.empty() ? "" : ": " + f.value) << "\n";
-        out << findings.size() << (findings.size() == 1 ? " finding" : " findings") << " in " << gauges
-            << " gauges of " << options.modules.size() << (options.modules.size() == 1 ? " module" : " modules")
-            << "\n";
+        out << findings.size() << (findings.size() == 1 ? " finding" : " findings") << " in " << gauges << " gauges of "
+            << options.modules.size() << (options.modules.size() == 1 ? " module" : " modules") << "\n";
     }
     return findings.empty() ? 0 : 1;
 }
@@ -67,7 +65,8 @@ int validate(const Options& options, std::ostream& out) {
 std::function<int(std::ostream& out, std::ostream& err)> add_validate(CLI::App& app) {
     auto options = std::make_shared<Options>();
     app.add_option("module", options->modules, "the module files (.gau)")->required()->type_name("MODULE");
-    app.add_flag("--json", options->json,
+    app.add_flag("--json",
+                 options->json,
                  "print one JSON document: modules, and findings with module, gauge, element (from 1, as probe "
                  "counts them) or mouse_area (list position from 0), what and value");
     return [options](std::ostream& out, std::ostream&) { return validate(*options, out); };

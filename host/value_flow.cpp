@@ -9,7 +9,9 @@ namespace {
 
 constexpr int kMaxBindings = 64;
 
-double finite_or_zero(double v) { return std::isfinite(v) ? v : 0.0; }
+double finite_or_zero(double v) {
+    return std::isfinite(v) ? v : 0.0;
+}
 
 }  // namespace
 
@@ -28,8 +30,8 @@ std::optional<int> icon_image(const Icon& icon, double value) {
     return index < 0 ? 0 : int(index);
 }
 
-void update_element(Element* element, ElementState& state, const VariableStore& variables,
-                    const BitmapSource* bitmaps, CallbackRunner& runner) {
+void update_element(Element* element, ElementState& state, const VariableStore& variables, const BitmapSource* bitmaps,
+                    CallbackRunner& runner) {
     const ElementKind* kind = element_kind(element->kind);
     AxisValues v = kind ? kind->evaluate(element, state, variables, runner) : AxisValues{};
 
@@ -46,14 +48,9 @@ void update_element(Element* element, ElementState& state, const VariableStore& 
                     v = *state.frozen;
                     freezing = true;
                     break;
-                case kFailureActionZero:
-                    v = AxisValues{};
-                    break;
-                case kFailureActionHide:
-                    state.failure_hidden = true;
-                    break;
-                default:
-                    break;
+                case kFailureActionZero: v = AxisValues{}; break;
+                case kFailureActionHide: state.failure_hidden = true; break;
+                default: break;
             }
         }
     }

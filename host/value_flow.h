@@ -25,9 +25,9 @@ struct ElementState {
     std::optional<AxisValues> frozen;  // captured when a freeze began
     std::string text;
     bool failure_hidden = false;
-    bool hidden = false;  // hidden bit or a hide failure
-    std::optional<double> angle;  // Needle direction
-    std::optional<int> image;     // Icon image index; null draws nothing
+    bool hidden = false;                // hidden bit or a hide failure
+    std::optional<double> angle;        // Needle direction
+    std::optional<int> image;           // Icon image index; null draws nothing
     double offset_x = 0, offset_y = 0;  // MovingImage strip offset, Slider offset
     double shift_x = 0, shift_y = 0;    // Sprite texture shift
     double sprite_angle = 0;            // Sprite rotation, degrees clockwise
@@ -43,8 +43,8 @@ public:
 
 // Updates one element: looks up its variables, runs its callbacks per axis,
 // applies its failure bindings and derives the drawing quantities.
-void update_element(Element* element, ElementState& state, const VariableStore& variables,
-                    const BitmapSource* bitmaps, CallbackRunner& runner);
+void update_element(Element* element, ElementState& state, const VariableStore& variables, const BitmapSource* bitmaps,
+                    CallbackRunner& runner);
 
 // Offset into a strip for one axis: rows (or columns) from the strip's
 // start. No division for an axis whose minimum equals its maximum.

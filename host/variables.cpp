@@ -8,12 +8,23 @@ namespace gaugehost {
 bool VariableStore::is_integer_form(VariableToken token) {
     switch (token) {
         // radio and transponder codes
-        case 16: case 18: case 23: case 24: case 27: case 38: case 870:
+        case 16:
+        case 18:
+        case 23:
+        case 24:
+        case 27:
+        case 38:
+        case 870:
         // status words
-        case 43: case 46: case 52: case 55: case 276: case 279: case 285: case 355:
-            return true;
-        default:
-            return false;
+        case 43:
+        case 46:
+        case 52:
+        case 55:
+        case 276:
+        case 279:
+        case 285:
+        case 355: return true;
+        default: return false;
     }
 }
 
@@ -36,7 +47,9 @@ void VariableStore::set(VariableToken token, double value) {
         slots_[token] = value;
 }
 
-void VariableStore::set_code(VariableToken token, uint32_t code) { slots_[token] = code_slot(code); }
+void VariableStore::set_code(VariableToken token, uint32_t code) {
+    slots_[token] = code_slot(code);
+}
 
 double VariableStore::slot(VariableToken token) const {
     auto it = slots_.find(token);
@@ -54,7 +67,9 @@ double VariableStore::number(VariableToken token) const {
     return is_integer_form(token) ? double(code(token)) : slot(token);
 }
 
-void VariableStore::look_up(ModuleVariable& variable) const { variable.value = slot(variable.token); }
+void VariableStore::look_up(ModuleVariable& variable) const {
+    variable.value = slot(variable.token);
+}
 
 void VariableStore::set_failure(uint32_t key, bool active) {
     if (active)

@@ -3,6 +3,8 @@
 // recording backend that plays nothing and only logs each play, for tests
 // and headless runs. Microsoft ADPCM buffers are decoded to PCM by
 // libsndfile when they play.
+#include "gauge_platform/audio.h"
+
 #include <SDL.h>
 #include <sndfile.h>
 
@@ -15,7 +17,6 @@
 #include <vector>
 
 #include "faults.h"
-#include "gauge_platform/audio.h"
 
 namespace gauge_platform {
 bool window_registered(PlatformWindow window);
@@ -76,7 +77,7 @@ AudioState& state() {
 Backend backend() {
     // Silence wins: either the program or the environment can ask for it.
     const char* env = std::getenv("GAUGE_AUDIO");
-    const Backend from_env = !env                           ? Backend::Unset
+    const Backend from_env = !env                              ? Backend::Unset
                              : std::strcmp(env, "record") == 0 ? Backend::Record
                              : std::strcmp(env, "sdl") == 0    ? Backend::Sdl
                                                                : Backend::Unset;
@@ -85,8 +86,12 @@ Backend backend() {
     return Backend::Sdl;
 }
 
-bool live(PlatformSoundBuffer_* buffer) { return buffer && state().buffers.count(buffer); }
-bool live(PlatformSoundDevice_* device) { return device && state().devices.count(device); }
+bool live(PlatformSoundBuffer_* buffer) {
+    return buffer && state().buffers.count(buffer);
+}
+bool live(PlatformSoundDevice_* device) {
+    return device && state().devices.count(device);
+}
 
 // ---- Formats ----
 
@@ -105,10 +110,13 @@ uint32_t adpcm_frames_per_block(const PlatformWaveFormat& f) {
 
 bool adpcm_format(const PlatformWaveFormat& f) {
     return f.format_tag == PLATFORM_WAVE_FORMAT_ADPCM && (f.channels == 1 || f.channels == 2) &&
-           f.bits_per_sample == 4 && adpcm_frames_per_block(f) > 2 && (f.block_align - 7u * f.channels) % f.channels == 0;
+           f.bits_per_sample == 4 && adpcm_frames_per_block(f) > 2 &&
+           (f.block_align - 7u * f.channels) % f.channels == 0;
 }
 
-bool rate_ok(const PlatformWaveFormat& f) { return f.samples_per_second >= 100 && f.samples_per_second <= 200000; }
+bool rate_ok(const PlatformWaveFormat& f) {
+    return f.samples_per_second >= 100 && f.samples_per_second <= 200000;
+}
 
 // ---- Microsoft ADPCM through libsndfile ----
 
@@ -118,10 +126,14 @@ struct MemoryFile {
     sf_count_t at = 0;
 };
 
-sf_count_t vio_length(void* user) { return sf_count_t(static_cast<MemoryFile*>(user)->bytes.size()); }
+sf_count_t vio_length(void* user) {
+    return sf_count_t(static_cast<MemoryFile*>(user)->bytes.size());
+}
 sf_count_t vio_seek(sf_count_t offset, int whence, void* user) {
     auto* f = static_cast<MemoryFile*>(user);
-    sf_count_t to = whence == SEEK_SET ? offset : whence == SEEK_CUR ? f->at + offset : sf_count_t(f->bytes.size()) + offset;
+    sf_count_t to = whence == SEEK_SET   ? offset
+                    : whence == SEEK_CUR ? f->at + offset
+                                         : sf_count_t(f->bytes.size()) + offset;
     if (to < 0 || to > sf_count_t(f->bytes.size())) return -1;
     return f->at = to;
 }
@@ -133,8 +145,12 @@ sf_count_t vio_read(void* out, sf_count_t count, void* user) {
     f->at += n;
     return n;
 }
-sf_count_t vio_write(const void*, sf_count_t, void*) { return 0; }
-sf_count_t vio_tell(void* user) { return static_cast<MemoryFile*>(user)->at; }
+sf_count_t vio_write(const void*, sf_count_t, void*) {
+    return 0;
+}
+sf_count_t vio_tell(void* user) {
+    return static_cast<MemoryFile*>(user)->at;
+}
 
 void put16(std::vector<uint8_t>& v, uint32_t x) {
     v.push_back(uint8_t(x));
@@ -152,8 +168,8 @@ void put_id(std::vector<uint8_t>& v, const char* id) {
 // coefficient table; Microsoft ADPCM files carry the standard seven pairs,
 // which are what we put back.
 std::vector<uint8_t> adpcm_file(const PlatformWaveFormat& f, const uint8_t* data, uint32_t size) {
-    static constexpr int16_t kCoefficients[7][2] = {{256, 0}, {512, -256}, {0, 0},     {192, 64},
-                                                    {240, 0}, {460, -208}, {392, -232}};
+    static constexpr int16_t kCoefficients[7][2] = {
+        {256, 0}, {512, -256}, {0, 0}, {192, 64}, {240, 0}, {460, -208}, {392, -232}};
     std::vector<uint8_t> fmt;
     put16(fmt, f.format_tag);
     put16(fmt, f.channels);
@@ -284,8 +300,13 @@ bool convert_for_output(const PlatformSoundBuffer_& b, uint32_t start, std::vect
     if (!decode(b, start, pcm)) return false;
     const AudioState& s = state();
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, AUDIO_S16SYS, Uint8(b.format.channels), int(b.format.samples_per_second),
-                          s.spec.format, s.spec.channels, s.spec.freq) < 0)
+    if (SDL_BuildAudioCVT(&cvt,
+                          AUDIO_S16SYS,
+                          Uint8(b.format.channels),
+                          int(b.format.samples_per_second),
+                          s.spec.format,
+                          s.spec.channels,
+                          s.spec.freq) < 0)
         return false;
     const size_t bytes = pcm.size() * sizeof(int16_t);
     std::vector<uint8_t> work(bytes * size_t(std::max(cvt.len_mult, 1)) + 16);
@@ -356,7 +377,9 @@ int32_t platform_audio_set_backend(const char* name) {
     return 1;
 }
 
-const char* platform_audio_backend(void) { return backend() == Backend::Record ? "record" : "sdl"; }
+const char* platform_audio_backend(void) {
+    return backend() == Backend::Record ? "record" : "sdl";
+}
 
 int32_t platform_audio_create_device(const void* device_id, PlatformSoundDevice* device) {
     if (!device) return 0;
@@ -404,8 +427,8 @@ int32_t platform_audio_create_buffer(PlatformSoundDevice device, const PlatformB
     return 1;
 }
 
-int32_t platform_audio_lock(PlatformSoundBuffer buffer, uint32_t offset, uint32_t bytes, void** part1,
-                            uint32_t* bytes1, void** part2, uint32_t* bytes2, uint32_t) {
+int32_t platform_audio_lock(PlatformSoundBuffer buffer, uint32_t offset, uint32_t bytes, void** part1, uint32_t* bytes1,
+                            void** part2, uint32_t* bytes2, uint32_t) {
     if (part1) *part1 = nullptr;
     if (bytes1) *bytes1 = 0;
     if (part2) *part2 = nullptr;
@@ -527,8 +550,12 @@ uint32_t platform_audio_release_device(PlatformSoundDevice device) {
     return left;
 }
 
-uint32_t platform_audio_buffer_count(void) { return uint32_t(state().buffers.size()); }
-uint32_t platform_audio_device_count(void) { return uint32_t(state().devices.size()); }
+uint32_t platform_audio_buffer_count(void) {
+    return uint32_t(state().buffers.size());
+}
+uint32_t platform_audio_device_count(void) {
+    return uint32_t(state().devices.size());
+}
 
 uint64_t platform_audio_hash(const void* bytes, uint32_t size) {
     uint64_t hash = 0xcbf29ce484222325ull;
@@ -542,7 +569,9 @@ void platform_audio_set_play_observer(PlatformPlayObserver observer, void* conte
     state().observer_context = context;
 }
 
-uint32_t platform_audio_play_count(void) { return uint32_t(state().log.size()); }
+uint32_t platform_audio_play_count(void) {
+    return uint32_t(state().log.size());
+}
 
 int32_t platform_audio_play_record(uint32_t index, PlatformPlayRecord* record) {
     if (!record || index >= state().log.size()) return 0;
@@ -550,7 +579,9 @@ int32_t platform_audio_play_record(uint32_t index, PlatformPlayRecord* record) {
     return 1;
 }
 
-void platform_audio_clear_play_log(void) { state().log.clear(); }
+void platform_audio_clear_play_log(void) {
+    state().log.clear();
+}
 
 uint32_t platform_audio_decode(PlatformSoundBuffer buffer, uint32_t start, int16_t* samples, uint32_t capacity) {
     if (!live(buffer) || !samples) return 0;

@@ -9,9 +9,8 @@
 namespace gauge_platform {
 namespace {
 
-constexpr std::array<const char*, size_t(Fault::Count)> kNames = {"resource", "executable", "device", "cooperative",
-                                                                  "buffer",   "lock",       "unlock", "play",
-                                                                  "memory"};
+constexpr std::array<const char*, size_t(Fault::Count)> kNames = {
+    "resource", "executable", "device", "cooperative", "buffer", "lock", "unlock", "play", "memory"};
 
 std::array<bool, size_t(Fault::Count)>& failing() {
     static std::array<bool, size_t(Fault::Count)> state{};
@@ -20,7 +19,9 @@ std::array<bool, size_t(Fault::Count)>& failing() {
 
 }  // namespace
 
-bool fault_active(Fault fault) { return failing()[size_t(fault)]; }
+bool fault_active(Fault fault) {
+    return failing()[size_t(fault)];
+}
 
 }  // namespace gauge_platform
 
@@ -39,7 +40,9 @@ int32_t platform_set_fault(const char* operation, int32_t on) {
     return 0;
 }
 
-void platform_clear_faults(void) { failing().fill(false); }
+void platform_clear_faults(void) {
+    failing().fill(false);
+}
 
 const char* platform_fault_names(void) {
     static const std::string list = [] {

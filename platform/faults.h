@@ -5,8 +5,8 @@ namespace gauge_platform {
 
 // Each named operation can be made to fail from one call on.
 enum class Fault : unsigned {
-    Resource,    // find, load, lock and size a module resource
-    Executable,  // the executable's path
+    Resource,     // find, load, lock and size a module resource
+    Executable,   // the executable's path
     Device,       // creating the audio device
     Cooperative,  // setting its cooperative level
     Buffer,       // creating a secondary buffer

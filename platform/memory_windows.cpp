@@ -37,7 +37,8 @@ PlatformGlobal platform_global_alloc(uint32_t flags, uint32_t bytes) {
     if (fault_active(Fault::Memory) || bytes == 0) return nullptr;
     auto* memory = static_cast<PlatformGlobal_*>(std::malloc(sizeof(PlatformGlobal_)));
     if (!memory) return nullptr;
-    memory->bytes = static_cast<uint8_t*>((flags & PLATFORM_GMEM_ZEROINIT) ? std::calloc(bytes, 1) : std::malloc(bytes));
+    memory->bytes =
+        static_cast<uint8_t*>((flags & PLATFORM_GMEM_ZEROINIT) ? std::calloc(bytes, 1) : std::malloc(bytes));
     if (!memory->bytes) {
         std::free(memory);
         return nullptr;
@@ -59,7 +60,9 @@ int32_t platform_global_unlock(PlatformGlobal memory) {
     return memory->locks > 0 ? 1 : 0;
 }
 
-uint32_t platform_global_size(PlatformGlobal memory) { return memory ? memory->size : 0; }
+uint32_t platform_global_size(PlatformGlobal memory) {
+    return memory ? memory->size : 0;
+}
 
 int32_t platform_global_free(PlatformGlobal memory) {
     if (!memory) return 0;

@@ -2,12 +2,11 @@
 #include "gauge_platform/platform.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
 #include <gelf.h>
 #include <libelf.h>
 #include <link.h>
 #include <unistd.h>
-
-#include <fcntl.h>
 
 #include <cstring>
 #include <map>
@@ -75,8 +74,7 @@ ModuleResources* resources_of(PlatformModule module) {
     if (!module) return nullptr;
     auto& cache = module_cache();
     link_map* map = nullptr;
-    if (dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name || !*map->l_name)
-        return nullptr;
+    if (dlinfo(module, RTLD_DI_LINKMAP, &map) != 0 || !map || !map->l_name || !*map->l_name) return nullptr;
     // A module unloaded and another loaded may get the same handle: the
     // cached section must be the one mapped now.
     if (auto it = cache.find(module); it != cache.end()) {
@@ -154,6 +152,8 @@ uint32_t platform_executable_path(char* buffer, uint32_t size) {
     return uint32_t(path.size());
 }
 
-void platform_set_executable_path(const char* path) { executable_override() = path ? path : ""; }
+void platform_set_executable_path(const char* path) {
+    executable_override() = path ? path : "";
+}
 
 }  // extern "C"

@@ -57,8 +57,9 @@ std::optional<ResourceDirectory> ResourceDirectory::parse(std::span<const uint8_
         entry.offset = read_u32(e + kResourceTypeLength + 4);
         entry.size = read_u32(e + kResourceTypeLength + 8);
         if (entry.type.empty() || uint64_t(entry.offset) + entry.size > pack.size()) {
-            fail(error, "resource entry " + std::to_string(i) + " (" + entry.type + " " +
-                            std::to_string(entry.id) + ") lies outside the pack");
+            fail(error,
+                 "resource entry " + std::to_string(i) + " (" + entry.type + " " + std::to_string(entry.id) +
+                     ") lies outside the pack");
             return std::nullopt;
         }
         directory.entries_.push_back(std::move(entry));
@@ -72,8 +73,7 @@ const ResourceEntry* ResourceDirectory::find(std::string_view type, uint32_t id)
     return nullptr;
 }
 
-std::optional<std::vector<uint8_t>> build_resource_pack(const std::vector<ResourceItem>& items,
-                                                        std::string* error) {
+std::optional<std::vector<uint8_t>> build_resource_pack(const std::vector<ResourceItem>& items, std::string* error) {
     std::set<std::pair<std::string, uint32_t>> seen;
     uint64_t offset = kHeaderSize + items.size() * kEntrySize;
     std::vector<uint8_t> out(offset, 0);

@@ -18,7 +18,9 @@ constexpr uint32_t kRiff = PLATFORM_FOURCC('R', 'I', 'F', 'F');
 constexpr uint32_t kList = PLATFORM_FOURCC('L', 'I', 'S', 'T');
 constexpr uint32_t kHeader = 8;
 
-uint32_t le32(const uint8_t* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24; }
+uint32_t le32(const uint8_t* p) {
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
 
 }  // namespace
 

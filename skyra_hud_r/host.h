@@ -13,6 +13,8 @@ inline const HostServices& host() {
     return *static_cast<const HostServices*>(ImportTable.entries[0].pointer);
 }
 
-inline void send_event(KeyEvent event, uint32_t value = 0) { host().trigger_key_event(event, value); }
+inline void send_event(KeyEvent event, uint32_t value = 0) {
+    host().trigger_key_event(event, value);
+}
 
 }  // namespace skyra_hud

@@ -61,8 +61,8 @@ struct WaveParts {
 };
 WaveParts read_wave(const std::string& file) {
     WaveParts parts;
-    PlatformRiff r = platform_riff_open(file.data(), uint32_t(file.size()), PLATFORM_RIFF_IO_MEMORY,
-                                        PLATFORM_RIFF_READWRITE | PLATFORM_RIFF_ALLOCBUF);
+    PlatformRiff r = platform_riff_open(
+        file.data(), uint32_t(file.size()), PLATFORM_RIFF_IO_MEMORY, PLATFORM_RIFF_READWRITE | PLATFORM_RIFF_ALLOCBUF);
     if (!r) return parts;
     PlatformRiffChunk wave{.form = PLATFORM_FOURCC('W', 'A', 'V', 'E')};
     PlatformRiffChunk fmt{.id = PLATFORM_FOURCC('f', 'm', 't', ' ')};
@@ -133,10 +133,11 @@ TEST(Riff, ReadsTheModulesWavesAndSkipsOtherChunks) {
     EXPECT_EQ(adpcm.format.bits_per_sample, 4);
     EXPECT_EQ(adpcm.data.size(), 1024u);
     // A LIST with an odd-sized chunk inside, skipped with its pad byte.
-    const auto listed = read_wave(riff("WAVE", chunks({{"LIST", "INFOIART" + le32(3) + "abc" + std::string(1, '\0')},
-                                                       {"fmt ", pcm_format()},
-                                                       {"odd ", "xyz"},
-                                                       {"data", "ABCD"}})));
+    const auto listed = read_wave(riff("WAVE",
+                                       chunks({{"LIST", "INFOIART" + le32(3) + "abc" + std::string(1, '\0')},
+                                               {"fmt ", pcm_format()},
+                                               {"odd ", "xyz"},
+                                               {"data", "ABCD"}})));
     ASSERT_TRUE(listed.ok);
     EXPECT_EQ(listed.data, "ABCD");
 }

@@ -1,9 +1,9 @@
 // Needle directions from calibration tables.
+#include "calibration.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "calibration.h"
 
 using gaugehost::needle_angle;
 
@@ -73,8 +73,7 @@ TEST(Calibration, OppositePointsJoinByAClockwiseHalfTurn) {
 
 TEST(Calibration, DescendingTableTurnsAnticlockwiseAsTheValueGrows) {
     // The left hydraulic needle, pivot at the left edge.
-    const std::vector<CalibrationPoint> table = {
-        {116, 75, 730768.5, 0}, {117, 228, 0, 0}, {107, 236, -2087.91, 0}};
+    const std::vector<CalibrationPoint> table = {{116, 75, 730768.5, 0}, {117, 228, 0, 0}, {107, 236, -2087.91, 0}};
     const double zero = angle(table, 64, 150, 0);
     const double some = angle(table, 64, 150, 100000);
     const double top = angle(table, 64, 150, 730768.5);

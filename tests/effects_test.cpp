@@ -47,8 +47,8 @@ TEST(Effects, OffTheHostRecordsButChangesNothing) {
         host.load_module(kSample);
         host.variables().set(token::pressure_setting, 1013);
         const size_t gauge = host.place("Sample_Needle", "x");
-        host.install(gauge);                          // toggles window 50 through the service
-        EXPECT_TRUE(host.click(gauge, 30, 160));      // the host sends pressure setting up
+        host.install(gauge);                      // toggles window 50 through the service
+        EXPECT_TRUE(host.click(gauge, 30, 160));  // the host sends pressure setting up
         host.send_event(event::panel_window_close, 9);
         EXPECT_EQ(host.window_toggles().size(), 1u);
         EXPECT_EQ(host.events().size(), 2u);

@@ -1,12 +1,13 @@
 // The engine-digit search and the per-engine number tables, and the walk
 // that moves every variable and child-area event of an instance to the
 // engine its parameter string names.
+#include "core/engine_index.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "core/engine_index.h"
 #include "core/param_find.h"
 
 using tervalin::engine_gauge_callback;
@@ -68,9 +69,19 @@ TEST(EngineIndex, ChosenFromTheParameterString) {
         int engine;
     };
     for (const Case& c : {
-             Case{"2", 2}, Case{"12", 1}, Case{"2 1", 1}, Case{"3 // left engine 2", 3}, Case{"/2", 1},
-             Case{"4#", 4}, Case{"#4", 1}, Case{"'3", 1}, Case{"5", 1}, Case{"", 1}, Case{nullptr, 1},
-             Case{"engine 3 and 4", 3}, Case{"x4", 4},
+             Case{"2", 2},
+             Case{"12", 1},
+             Case{"2 1", 1},
+             Case{"3 // left engine 2", 3},
+             Case{"/2", 1},
+             Case{"4#", 4},
+             Case{"#4", 1},
+             Case{"'3", 1},
+             Case{"5", 1},
+             Case{"", 1},
+             Case{nullptr, 1},
+             Case{"engine 3 and 4", 3},
+             Case{"x4", 4},
          }) {
         const Gauge gauge = with_parameters(c.parameters);
         EXPECT_EQ(engine_index(&gauge), c.engine) << '|' << (c.parameters ? c.parameters : "(none)") << '|';
@@ -84,13 +95,12 @@ TEST(EngineStride, TokensByTheirEngineOneRunOnly) {
         int32_t stride;
     };
     for (const Case& c : {
-             Case{0, 0},     Case{-624, 0},  Case{126, 0},  Case{127, 35}, Case{161, 35}, Case{162, 0},
-             Case{389, 0},   Case{390, 39},  Case{428, 39}, Case{429, 0},  Case{558, 10}, Case{567, 10},
-             Case{568, 0},   Case{608, 1},   Case{609, 0},  Case{611, 0},  Case{623, 0},  Case{624, 19},
-             Case{642, 19},  Case{643, 0},   Case{699, 0},  Case{700, 8},  Case{707, 8},  Case{708, 0},
-             Case{731, 0},   Case{732, 2},   Case{733, 2},  Case{734, 0},  Case{761, 2},  Case{762, 2},
-             Case{763, 0},   Case{801, 1},   Case{802, 0},  Case{887, 0},  Case{INT32_MIN, 0},
-             Case{INT32_MAX, 0},
+             Case{0, 0},    Case{-624, 0}, Case{126, 0},  Case{127, 35}, Case{161, 35},      Case{162, 0},
+             Case{389, 0},  Case{390, 39}, Case{428, 39}, Case{429, 0},  Case{558, 10},      Case{567, 10},
+             Case{568, 0},  Case{608, 1},  Case{609, 0},  Case{611, 0},  Case{623, 0},       Case{624, 19},
+             Case{642, 19}, Case{643, 0},  Case{699, 0},  Case{700, 8},  Case{707, 8},       Case{708, 0},
+             Case{731, 0},  Case{732, 2},  Case{733, 2},  Case{734, 0},  Case{761, 2},       Case{762, 2},
+             Case{763, 0},  Case{801, 1},  Case{802, 0},  Case{887, 0},  Case{INT32_MIN, 0}, Case{INT32_MAX, 0},
          })
         EXPECT_EQ(token_engine_stride(c.token), c.stride) << c.token;
 }
@@ -101,13 +111,12 @@ TEST(EngineStride, EventsByTheirEngineOneRunOnlyComparedUnsigned) {
         uint32_t stride;
     };
     for (const Case& c : {
-             Case{0, 0},         Case{65537, 0},     Case{65538, 1},     Case{65539, 0},     Case{65820, 1},
-             Case{65919, 1},     Case{65923, 1},     Case{65926, 0},     Case{65927, 6},     Case{65932, 6},
-             Case{65933, 0},     Case{65963, 5},     Case{65967, 5},     Case{65968, 0},     Case{65983, 5},
-             Case{66003, 5},     Case{66007, 5},     Case{66008, 0},     Case{66081, 3},     Case{66083, 3},
-             Case{66126, 2},     Case{66127, 2},     Case{66300, 1},     Case{66313, 1},     Case{66329, 2},
-             Case{66330, 2},     Case{66331, 0},     Case{66340, 1},     Case{66345, 1},     Case{66349, 1},
-             Case{66359, 1},     Case{66363, 1},     Case{66364, 0},     Case{0x80010002u, 0}, Case{0xFFFFFFFFu, 0},
+             Case{0, 0},     Case{65537, 0}, Case{65538, 1}, Case{65539, 0},       Case{65820, 1},       Case{65919, 1},
+             Case{65923, 1}, Case{65926, 0}, Case{65927, 6}, Case{65932, 6},       Case{65933, 0},       Case{65963, 5},
+             Case{65967, 5}, Case{65968, 0}, Case{65983, 5}, Case{66003, 5},       Case{66007, 5},       Case{66008, 0},
+             Case{66081, 3}, Case{66083, 3}, Case{66126, 2}, Case{66127, 2},       Case{66300, 1},       Case{66313, 1},
+             Case{66329, 2}, Case{66330, 2}, Case{66331, 0}, Case{66340, 1},       Case{66345, 1},       Case{66349, 1},
+             Case{66359, 1}, Case{66363, 1}, Case{66364, 0}, Case{0x80010002u, 0}, Case{0xFFFFFFFFu, 0},
          })
         EXPECT_EQ(event_engine_stride(c.event), c.stride) << c.event;
 }
@@ -198,10 +207,18 @@ struct Fixture {
     }
 
     std::vector<VariableToken> tokens() const {
-        return {needle.variable.token,    text.variables[0].token, text.variables[1].token,
-                text.variables[2].token,  slider.x_variable.token, slider.y_variable.token,
-                icon.variable.token,      strip.x_variable.token,  strip.y_variable.token,
-                sprite.x_variable.token,  sprite.y_variable.token, sprite.rotation_variable.token};
+        return {needle.variable.token,
+                text.variables[0].token,
+                text.variables[1].token,
+                text.variables[2].token,
+                slider.x_variable.token,
+                slider.y_variable.token,
+                icon.variable.token,
+                strip.x_variable.token,
+                strip.y_variable.token,
+                sprite.x_variable.token,
+                sprite.y_variable.token,
+                sprite.rotation_variable.token};
     }
     std::vector<KeyEvent> events() const {
         std::vector<KeyEvent> out;
@@ -229,7 +246,12 @@ TEST(EngineRetarget, InstallMovesEveryKindsVariablesAndOnlyChildEvents) {
 
 TEST(EngineRetarget, OnlyTheInstallCodeOfAGaugeActs) {
     const Fixture untouched("1");
-    for (int32_t service : {int32_t(kServicePreUpdate), int32_t(kServicePreKill), int32_t(kServiceKill), int32_t(kServiceConnect), 0, -2}) {
+    for (int32_t service : {int32_t(kServicePreUpdate),
+                            int32_t(kServicePreKill),
+                            int32_t(kServiceKill),
+                            int32_t(kServiceConnect),
+                            0,
+                            -2}) {
         Fixture f("2");
         engine_gauge_callback(&f.gauge, service, 0);
         EXPECT_EQ(f.tokens(), untouched.tokens()) << service;

@@ -22,7 +22,9 @@ double toward(double cx, double cy, double x, double y) {
 }
 
 // Difference of two directions, -180 ... 180.
-double turn(double from, double to) { return std::remainder(to - from, 360.0); }
+double turn(double from, double to) {
+    return std::remainder(to - from, 360.0);
+}
 
 // The angle the host derives for needle `element` (1-based) of a gauge
 // placed alone with one variable set.
@@ -80,16 +82,18 @@ TEST(EngineInstruments, RecordsAsTheHostSeesThem) {
         EXPECT_EQ(areas[1]["kind"], "end_parent");
         EXPECT_EQ(areas[2]["kind"], "end");
         // The pictures are packed at their sizes.
-        EXPECT_EQ(instance["size"], (c.bitmaps[0] == 1440   ? json{300, 300}
-                                     : c.bitmaps[0] == 4390 ? json{280, 280}
-                                                            : json{200, 200}))
+        EXPECT_EQ(instance["size"],
+                  (c.bitmaps[0] == 1440   ? json{300, 300}
+                   : c.bitmaps[0] == 4390 ? json{280, 280}
+                                          : json{200, 200}))
             << c.gauge;
     }
     const auto list = test_support::run_gaugehost({"list", TERVALIN_GAU});
     for (const char* gauge : {"Engine_N1", "Engine_N2", "Turbine_Temp", "Fuel_Flow", "Hydraulic_Pressure", "Voltmeter"})
         EXPECT_NE(list.out.find(std::string(gauge) + std::string(32 - std::string(gauge).size(), ' ') + "100"),
                   std::string::npos)
-            << gauge << "\n" << list.out;
+            << gauge << "\n"
+            << list.out;
 }
 
 TEST(EngineInstruments, EachPlacedInstanceReadsTheEngineItsParametersName) {
@@ -120,9 +124,22 @@ TEST(EngineInstruments, EachPlacedInstanceReadsTheEngineItsParametersName) {
 
     // Two instances of one gauge on a panel read their own engines, and a
     // second install or a frame's service code moves nothing further.
-    const json doc = run({"--place", "Engine_N1:1", "--place", "Engine_N1:2", "--place", "Turbine_Temp:2",
-                          "--service", "1:2", "--service", "2:2", "--service", "1:6", "--set", "624=50",
-                          "--set", "643=100"});
+    const json doc = run({"--place",
+                          "Engine_N1:1",
+                          "--place",
+                          "Engine_N1:2",
+                          "--place",
+                          "Turbine_Temp:2",
+                          "--service",
+                          "1:2",
+                          "--service",
+                          "2:2",
+                          "--service",
+                          "1:6",
+                          "--set",
+                          "624=50",
+                          "--set",
+                          "643=100"});
     EXPECT_EQ(needle_tokens(doc["instances"][0]), (std::vector<int>{624, 624}));
     EXPECT_EQ(needle_tokens(doc["instances"][1]), (std::vector<int>{643, 643}));
     EXPECT_EQ(needle_tokens(doc["instances"][2]), (std::vector<int>{650}));
@@ -216,13 +233,15 @@ TEST(EngineInstruments, NoPowerZeroesEveryNeedleTheListedFailureNothing) {
              Case{"Hydraulic_Pressure", 3, 732, 400000},
              Case{"Voltmeter", 2, 753, 28},
          }) {
-        EXPECT_NEAR(turn(angle(c.gauge, c.element, c.token, c.value, {"--fail", "20"}),
-                         angle(c.gauge, c.element, c.token, 0)),
-                    0.0, 1e-9)
+        EXPECT_NEAR(
+            turn(angle(c.gauge, c.element, c.token, c.value, {"--fail", "20"}), angle(c.gauge, c.element, c.token, 0)),
+            0.0,
+            1e-9)
             << c.gauge;
         EXPECT_NEAR(turn(angle(c.gauge, c.element, c.token, c.value, {"--fail", "2"}),
                          angle(c.gauge, c.element, c.token, c.value)),
-                    0.0, 1e-9)
+                    0.0,
+                    1e-9)
             << c.gauge;
     }
 }

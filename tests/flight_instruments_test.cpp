@@ -18,7 +18,9 @@ json elements(const std::string& gauge, const std::vector<std::string>& actions)
     return gauge_state(all)["instances"][0]["elements"];
 }
 
-double number(const json& v) { return v.get<double>(); }
+double number(const json& v) {
+    return v.get<double>();
+}
 
 // Airspeed: chain positions (0-based) of the Mach disc and the pointer.
 constexpr size_t kMachDisc = 1, kPointer = 2;
@@ -31,10 +33,21 @@ TEST(Airspeed, KnotsBecomeDialUnitsSegmentBySegment) {
         double dial;
     };
     const Case cases[] = {
-        {"0", 0},       {"50", 8},        {"80", 38},     {"100", 61},   {"150", 118.5}, {"200", 163.5},
-        {"600", 347.5}, {"600.5", 348.75}, {"650", 373.5}, {"651", 348.5}, {"900", 348.5},
+        {"0", 0},
+        {"50", 8},
+        {"80", 38},
+        {"100", 61},
+        {"150", 118.5},
+        {"200", 163.5},
+        {"600", 347.5},
+        {"600.5", 348.75},
+        {"650", 373.5},
+        {"651", 348.5},
+        {"900", 348.5},
         // A negative or unreadable speed rests at the zero mark.
-        {"-1", 0},      {"-250", 0},      {"nan", 0},
+        {"-1", 0},
+        {"-250", 0},
+        {"nan", 0},
     };
     for (const Case& c : cases) {
         const json e = elements("Airspeed", {"--set", std::string("61=") + c.knots});
@@ -48,8 +61,8 @@ TEST(Airspeed, PointerDirectionsAndStops) {
         double angle;
     };
     const double stop = std::atan2(106.0 - 138, -(22.0 - 138)) * 180 / M_PI + 360;  // about 344.6
-    const Case cases[] = {{"0", 0}, {"-20", 0}, {"100", 61}, {"200", 163.5}, {"595", stop}, {"600", stop},
-                          {"1000", stop}};
+    const Case cases[] = {
+        {"0", 0}, {"-20", 0}, {"100", 61}, {"200", 163.5}, {"595", stop}, {"600", stop}, {"1000", stop}};
     for (const Case& c : cases) {
         const json e = elements("Airspeed", {"--set", std::string("61=") + c.knots});
         EXPECT_NEAR(number(e[kPointer]["angle"]), c.angle, 1e-6) << c.knots << " knots";
@@ -98,9 +111,12 @@ TEST(Altimeter, AltitudeDrumsAndFlag) {
         bool flag;
     };
     const Case cases[] = {
-        {"1234.6", 30, 200, 1000, 0, true},  {"1239.5", 35, 200, 1000, 0, true},
-        {"1297", 90, 240, 1000, 0, true},    {"9995", 90, 900, 9500, 5000, true},
-        {"9999.9", 99, 998, 9990, 9900, true}, {"10000", 0, 0, 0, 10000, false},
+        {"1234.6", 30, 200, 1000, 0, true},
+        {"1239.5", 35, 200, 1000, 0, true},
+        {"1297", 90, 240, 1000, 0, true},
+        {"9995", 90, 900, 9500, 5000, true},
+        {"9999.9", 99, 998, 9990, 9900, true},
+        {"10000", 0, 0, 0, 10000, false},
         {"-50", 50, 900, 9000, 90000, true},
     };
     for (const Case& c : cases) {
@@ -121,7 +137,7 @@ TEST(Altimeter, DrumWindowShowsTheCellOfItsDigit) {
     json e = elements("Altimeter", {"--set", "74=1234.6"});
     EXPECT_NEAR(number(e[kAltitudeTens]["offset"][1]), 7 * 26, 1e-6);
     EXPECT_NEAR(number(e[kAltitudeTens + 2]["offset"][1]), 9 * 36, 1e-6);  // thousands: "1"
-    EXPECT_EQ(number(e[kAltitudeTens]["offset"][0]), 0);                    // the x axis never moves
+    EXPECT_EQ(number(e[kAltitudeTens]["offset"][0]), 0);                   // the x axis never moves
 }
 
 TEST(Altimeter, PressureDrums) {
@@ -163,8 +179,7 @@ TEST(Altimeter, KnobHalvesRepeatAndStepThePressureSetting) {
 namespace {
 
 // ADI chain positions (0-based).
-constexpr size_t kAdiBall = 1, kAdiBankPointer = 2, kAdiFlag = 4, kAdiSymbol = 5, kAdiInclinometer = 6,
-                 kAdiKnob = 8;
+constexpr size_t kAdiBall = 1, kAdiBankPointer = 2, kAdiFlag = 4, kAdiSymbol = 5, kAdiInclinometer = 6, kAdiKnob = 8;
 // Standby chain positions (0-based).
 constexpr size_t kStandbyBall = 1, kStandbyDisc = 2, kStandbySymbol = 3, kStandbyFlag = 4, kStandbyKnob = 6;
 
@@ -208,8 +223,8 @@ TEST(Attitude, FlagsShowEitherFailureIndication) {
         const char *first, *second;
         bool drawn;
     };
-    const Case cases[] = {{"276=0", "279=0", false}, {"276=1", "279=0", true}, {"276=0", "279=1", true},
-                          {"276=1", "279=1", true}};
+    const Case cases[] = {
+        {"276=0", "279=0", false}, {"276=1", "279=0", true}, {"276=0", "279=1", true}, {"276=1", "279=1", true}};
     for (const Case& c : cases) {
         // The standby flag's own variable plays no part.
         const json g = both({"--set", c.first, "--set", c.second, "--set", "288=1"});
@@ -246,8 +261,10 @@ TEST(Attitude, KnobHalvesRepeatTheirKeyEvents) {
         double setting;
     };
     const Case cases[] = {
-        {"0:268,274,2", 66318, 30}, {"0:230,274,2", 66319, -30},  // ADI knob, right and left halves
-        {"1:270,260,2", 66318, 30}, {"1:230,260,2", 66319, -30},  // standby knob
+        {"0:268,274,2", 66318, 30},
+        {"0:230,274,2", 66319, -30},  // ADI knob, right and left halves
+        {"1:270,260,2", 66318, 30},
+        {"1:230,260,2", 66319, -30},  // standby knob
     };
     for (const Case& c : cases) {
         const json doc = gauge_state({"--place", "ADI", "--place", "Standby_Attitude", "--hold", c.hold});

@@ -3,7 +3,6 @@
 // the host derives them, and its clicks.
 #include <gtest/gtest.h>
 
-
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -81,8 +80,12 @@ int32_t record_lookup(ModuleVariable* v) {
     v->value = g_recorded.values.count(v->token) ? g_recorded.values[v->token] : 0.0;
     return 0;
 }
-int32_t record_event(KeyEvent, uint32_t) { return 0; }
-int32_t record_toggle(uint32_t) { return 0; }
+int32_t record_event(KeyEvent, uint32_t) {
+    return 0;
+}
+int32_t record_toggle(uint32_t) {
+    return 0;
+}
 uint32_t record_list(int stage, Element* root, uint32_t argument) {
     g_recorded.list_calls.push_back({stage, argument});
     g_recorded.roots.push_back(root);
@@ -125,15 +128,20 @@ TEST(HudModule, LinkageGaugeAndVersionBlock) {
     EXPECT_EQ(gauge.height, 0u);
     EXPECT_EQ(gauge.elements[1], nullptr);  // one root
     EXPECT_NE(gauge.callback, nullptr);
-    for (const void* slot : {(const void*)gauge.query, (const void*)gauge.install, (const void*)gauge.initialize,
-                             (const void*)gauge.update, (const void*)gauge.generate, (const void*)gauge.draw,
+    for (const void* slot : {(const void*)gauge.query,
+                             (const void*)gauge.install,
+                             (const void*)gauge.initialize,
+                             (const void*)gauge.update,
+                             (const void*)gauge.generate,
+                             (const void*)gauge.draw,
                              (const void*)gauge.kill})
         EXPECT_NE(slot, nullptr);
     using Pairs = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(module.version(), (Pairs{{"FileVersion", "1.0.0.0"},
-                                       {"ProductVersion", "1.0.0.0"},
-                                       {"FileDescription", "Flight Simulator 2002 Gauge"},
-                                       {"ProductName", "Skyra HUD"}}));
+    EXPECT_EQ(module.version(),
+              (Pairs{{"FileVersion", "1.0.0.0"},
+                     {"ProductVersion", "1.0.0.0"},
+                     {"FileDescription", "Flight Simulator 2002 Gauge"},
+                     {"ProductName", "Skyra HUD"}}));
     // The two modules keep their own services slots and their own gauges.
     EXPECT_THROW(host.find_gauge("Skyra_HUD_R!Airspeed"), gaugehost::HostError);
     EXPECT_EQ(host.find_gauge("Skyra_HUD_R").first, &module);
@@ -158,8 +166,8 @@ TEST(HudModule, RoutineSlotsHandTheRootToTheElementListServices) {
     EXPECT_EQ(gauge.generate(9), 104u);
     EXPECT_EQ(gauge.draw(), 105u);
     EXPECT_EQ(gauge.kill(), 106u);
-    EXPECT_EQ(g_recorded.list_calls, (std::vector<std::pair<int, uint32_t>>{
-                                         {0, 0}, {1, 7}, {2, 0}, {3, 0}, {4, 9}, {5, 0}, {6, 0}}));
+    EXPECT_EQ(g_recorded.list_calls,
+              (std::vector<std::pair<int, uint32_t>>{{0, 0}, {1, 7}, {2, 0}, {3, 0}, {4, 9}, {5, 0}, {6, 0}}));
     for (Element* root : g_recorded.roots) EXPECT_EQ(root, gauge.elements[0]);
     EXPECT_TRUE(g_recorded.lookups.empty());
 }
@@ -201,9 +209,16 @@ TEST(HudModule, SharedValuesRefreshAtCodeSixOnlyAndServeEveryInstance) {
 // small the buffer and whatever the value.
 TEST(HudModule, TextCallbacksStayWithinTheHostsBuffer) {
     gaugehost::LoadedModule module(SKYRA_HUD_GAU, &kRecordingServices);
-    const double values[] = {1e300, -1e300, 3.4e38, -3.4e38, std::numeric_limits<double>::infinity(),
-                             -std::numeric_limits<double>::infinity(), std::numeric_limits<double>::quiet_NaN(),
-                             -1, 0, 123456789.0};
+    const double values[] = {1e300,
+                             -1e300,
+                             3.4e38,
+                             -3.4e38,
+                             std::numeric_limits<double>::infinity(),
+                             -std::numeric_limits<double>::infinity(),
+                             std::numeric_limits<double>::quiet_NaN(),
+                             -1,
+                             0,
+                             123456789.0};
     int texts = 0;
     for (Element* e : test_support::definition_chain(*module.gauges().at(0))) {
         if (e->kind != kKindString) continue;
@@ -242,26 +257,16 @@ TEST(HudReadouts, FormatsAndVisibility) {
         bool hidden;
     };
     const Case cases[] = {
-        {61, "250.4", kAirspeedText, "250", false},
-        {61, "7", kAirspeedText, "007", false},
-        {74, "1234", kAltitudeText, "01234", false},
-        {74, "-120", kAltitudeText, "-0120", false},
-        {81, "0.6", kHeadingText, "360", false},
-        {81, "359.6", kHeadingText, "360", false},
-        {81, "1", kHeadingText, "001", false},
-        {614, "0", kRadarText, "0000", false},
-        {614, "915", kRadarText, "2996", false},
-        {614, "916", kRadarText, "2999", false},
-        {614, "917", kRadarText, "3003", true},
-        {614, "917", kLowAltitudeText, "AL0", true},
-        {614, "916", kLowAltitudeText, "AL0", false},
-        {615, "500", kLowAltitudeText, "AL500", false},
-        {64, "16384", kMachText, "M0.80", false},
-        {351, "624", kGText, "1.0", false},
-        {860, "-1", kOptionalText, "-1.0", true},
-        {860, "-0.9", kOptionalText, "-0.9", false},
-        {118, "1.236", kTopText118, "1.24", false},
-        {138, "12.6", kWholeText, "13", false},
+        {61, "250.4", kAirspeedText, "250", false},   {61, "7", kAirspeedText, "007", false},
+        {74, "1234", kAltitudeText, "01234", false},  {74, "-120", kAltitudeText, "-0120", false},
+        {81, "0.6", kHeadingText, "360", false},      {81, "359.6", kHeadingText, "360", false},
+        {81, "1", kHeadingText, "001", false},        {614, "0", kRadarText, "0000", false},
+        {614, "915", kRadarText, "2996", false},      {614, "916", kRadarText, "2999", false},
+        {614, "917", kRadarText, "3003", true},       {614, "917", kLowAltitudeText, "AL0", true},
+        {614, "916", kLowAltitudeText, "AL0", false}, {615, "500", kLowAltitudeText, "AL500", false},
+        {64, "16384", kMachText, "M0.80", false},     {351, "624", kGText, "1.0", false},
+        {860, "-1", kOptionalText, "-1.0", true},     {860, "-0.9", kOptionalText, "-0.9", false},
+        {118, "1.236", kTopText118, "1.24", false},   {138, "12.6", kWholeText, "13", false},
     };
     for (const Case& c : cases) {
         const json doc = hud({"--set", std::to_string(c.token) + "=" + c.value});
@@ -277,8 +282,8 @@ TEST(HudReadouts, FormatsAndVisibility) {
 }
 
 TEST(HudReadouts, HiddenBitIsClearedAgainAndHugeValuesStayInTheBuffer) {
-    const json doc = hud({"--set", "614=917", "--set", "860=-1", "--frames", "1", "--set", "614=100", "--set",
-                          "860=2"});
+    const json doc =
+        hud({"--set", "614=917", "--set", "860=-1", "--frames", "1", "--set", "614=100", "--set", "860=2"});
     EXPECT_EQ(element(doc, kRadarText)["hidden"], false);
     EXPECT_EQ(element(doc, kLowAltitudeText)["hidden"], false);
     EXPECT_EQ(element(doc, kOptionalText)["hidden"], false);
@@ -377,12 +382,13 @@ TEST(HudMarkers, LowAltitudeFlag) {
 }
 
 TEST(HudClicks, AreasSendTheirEventsInOrder) {
-    const json doc = hud({"--click", "0:340,235", "--click", "0:310,235", "--click", "0:45,248", "--click",
-                          "0:200,100"});
-    EXPECT_EQ(doc["events"], (json{{{"id", 66321}, {"value", 0}, {"instance", 0}},
-                                   {{"id", 66322}, {"value", 0}, {"instance", 0}},
-                                   {{"id", 65907}, {"value", 0}, {"instance", 0}},
-                                   {{"id", 65908}, {"value", 0}, {"instance", 0}}}));
+    const json doc =
+        hud({"--click", "0:340,235", "--click", "0:310,235", "--click", "0:45,248", "--click", "0:200,100"});
+    EXPECT_EQ(doc["events"],
+              (json{{{"id", 66321}, {"value", 0}, {"instance", 0}},
+                    {{"id", 66322}, {"value", 0}, {"instance", 0}},
+                    {{"id", 65907}, {"value", 0}, {"instance", 0}},
+                    {{"id", 65908}, {"value", 0}, {"instance", 0}}}));
     const json& areas = doc["instances"][0]["mouse_areas"];
     ASSERT_EQ(areas.size(), 6u);
     EXPECT_EQ(areas[0]["box"], (json{0, 0, 0, 0}));

@@ -49,19 +49,41 @@ Element* g_elements[] = {&g_face.header, nullptr};
 MouseArea g_areas[] = {
     {.kind = kMouseParent, .cursor = kCursorNone, .help_id = 43783},
     {.kind = kMouseParent, .x = 10, .y = 60, .width = 40, .height = 40, .cursor = kCursorNone},
-    {.kind = kMouseChild, .x = 0, .y = 0, .width = 20, .height = 40, .cursor = kCursorDown,
-     .click_flags = kClickLeftRepeat, .event = 65884},
-    {.kind = kMouseChild, .x = 20, .y = 0, .width = 20, .height = 40, .cursor = kCursorUp,
-     .click_flags = kClickLeftRepeat, .callback = knob_click},
+    {.kind = kMouseChild,
+     .x = 0,
+     .y = 0,
+     .width = 20,
+     .height = 40,
+     .cursor = kCursorDown,
+     .click_flags = kClickLeftRepeat,
+     .event = 65884},
+    {.kind = kMouseChild,
+     .x = 20,
+     .y = 0,
+     .width = 20,
+     .height = 40,
+     .cursor = kCursorUp,
+     .click_flags = kClickLeftRepeat,
+     .callback = knob_click},
     {.kind = kMouseEndParent},
-    {.kind = kMouseChild, .x = 60, .y = 0, .width = 40, .height = 20, .cursor = kCursorPush,
-     .click_flags = kClickLeft | kClickMoveBit, .event = 66000},
+    {.kind = kMouseChild,
+     .x = 60,
+     .y = 0,
+     .width = 40,
+     .height = 20,
+     .cursor = kCursorPush,
+     .click_flags = kClickLeft | kClickMoveBit,
+     .event = 66000},
     {.kind = kMouseEndParent},
     {.kind = kMouseEnd},
 };
 
-Gauge g_clicky = {.version = kGaugeHeaderVersion, .name = "Clicky", .elements = g_elements, .width_mm = 100,
-                  .mouse_areas = g_areas, .callback = clicky_callback};
+Gauge g_clicky = {.version = kGaugeHeaderVersion,
+                  .name = "Clicky",
+                  .elements = g_elements,
+                  .width_mm = 100,
+                  .mouse_areas = g_areas,
+                  .callback = clicky_callback};
 
 const SizedBitmaps kBitmaps({{1, {100, 100}}});
 
@@ -70,8 +92,10 @@ protected:
     void SetUp() override {
         g_seen = {};
         test_support::g_services = host.services();
-        host.effects().add(65883, [](gaugehost::EffectContext& c, uint32_t) { c.variables.set(75, c.variables.slot(75) + 1); });
-        host.effects().add(65884, [](gaugehost::EffectContext& c, uint32_t) { c.variables.set(75, c.variables.slot(75) - 1); });
+        host.effects().add(
+            65883, [](gaugehost::EffectContext& c, uint32_t) { c.variables.set(75, c.variables.slot(75) + 1); });
+        host.effects().add(
+            65884, [](gaugehost::EffectContext& c, uint32_t) { c.variables.set(75, c.variables.slot(75) - 1); });
         host.variables().set(75, 1013);
     }
     Host host;

@@ -1,8 +1,7 @@
 // The built module file and the loader: exports, entry records, resources,
 // and the loader's errors.
-#include <gtest/gtest.h>
-
 #include <dlfcn.h>
+#include <gtest/gtest.h>
 
 #include <fstream>
 #include <set>
@@ -66,10 +65,11 @@ TEST(ModuleFile, LinkageRecordAndVersionBlock) {
     ASSERT_NE(linkage.gauge_table, nullptr);
     EXPECT_EQ(linkage.gauge_table[module.gauges().size()], nullptr);
     using Pairs = std::vector<std::pair<std::string, std::string>>;
-    EXPECT_EQ(module.version(), (Pairs{{"FileVersion", "1.0.0.0"},
-                                       {"ProductVersion", "1.0.0.0"},
-                                       {"FileDescription", "Flight Simulator 2002 Gauge"},
-                                       {"ProductName", "Tervalin Instruments"}}));
+    EXPECT_EQ(module.version(),
+              (Pairs{{"FileVersion", "1.0.0.0"},
+                     {"ProductVersion", "1.0.0.0"},
+                     {"FileDescription", "Flight Simulator 2002 Gauge"},
+                     {"ProductName", "Tervalin Instruments"}}));
     // The services slot was filled before anything of the module ran.
     EXPECT_EQ(dlsym(module.handle(), "ImportTable") != nullptr, true);
     auto* imports = static_cast<ImportTableRecord*>(dlsym(module.handle(), "ImportTable"));
@@ -125,8 +125,9 @@ TEST(Loader, ClearErrorsNameTheFile) {
     for (const Case& c : {
              Case{"/no/such/Tervalin.gau", "/no/such/Tervalin.gau: no such module file"},
              Case{text_file, text_file + ": not a gauge module (" + text_file + ": not an ELF shared library)"},
-             Case{PLATFORM_LIB, std::string(PLATFORM_LIB) + ": not a gauge module (" + PLATFORM_LIB +
-                                    ": has no .gauge_resources section)"},
+             Case{PLATFORM_LIB,
+                  std::string(PLATFORM_LIB) + ": not a gauge module (" + PLATFORM_LIB +
+                      ": has no .gauge_resources section)"},
              Case{dir + "/bad_id.gau", dir + "/bad_id.gau: module identifier 0x14, expected 0x13"},
              Case{dir + "/bad_version.gau", dir + "/bad_version.gau: module version 0x700, expected 0x800"},
              Case{dir + "/no_imports.gau", dir + "/no_imports.gau: not a gauge module: no ImportTable export"},

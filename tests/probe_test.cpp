@@ -58,21 +58,30 @@ TEST(Probe, ActionsApplyInOrderWithOneFrameAtTheEnd) {
     // A failure zeroes the needle; clearing it before the frame does not.
     doc = sample({"--place", "Sample_Needle", "--set", "61=0x1E", "--fail", "3"}).json();
     EXPECT_EQ(doc["instances"][0]["elements"][1]["value"], 0.0);
-    doc = sample({"--place", "Sample_Needle", "--set", "61=30", "--fail", "3", "--frames", "1", "--clear", "3"})
-              .json();
+    doc = sample({"--place", "Sample_Needle", "--set", "61=30", "--fail", "3", "--frames", "1", "--clear", "3"}).json();
     EXPECT_EQ(doc["instances"][0]["elements"][1]["value"], 30.0);
     // Without a frame after a --set, the last frame still runs; with one, no extra frame.
     doc = sample({"--place", "Sample_Needle", "--frames", "1", "--set", "61=7"}).json();
     EXPECT_EQ(doc["instances"][0]["elements"][1]["value"], 7.0);
-    doc = sample({"--place", "Sample_Needle", "--set", "61=7", "--frames", "0", "--set", "61=9", "--frames", "0"})
-              .json();
+    doc =
+        sample({"--place", "Sample_Needle", "--set", "61=7", "--frames", "0", "--set", "61=9", "--frames", "0"}).json();
     EXPECT_TRUE(doc["instances"][0]["elements"][1]["value"].is_null() ||
                 doc["instances"][0]["elements"][1]["value"] == 0.0);
 }
 
 TEST(Probe, ClicksHoldsAndDragsSendTheirEvents) {
-    auto doc = sample({"--place", "Sample_Needle", "--place", "Sample_Needle:x", "--click", "0:30,160", "--hold",
-                       "1:160,160,2", "--drag", "0:10,160", "--drag", "0:160,160"})
+    auto doc = sample({"--place",
+                       "Sample_Needle",
+                       "--place",
+                       "Sample_Needle:x",
+                       "--click",
+                       "0:30,160",
+                       "--hold",
+                       "1:160,160,2",
+                       "--drag",
+                       "0:10,160",
+                       "--drag",
+                       "0:160,160"})
                    .json();
     const auto& events = doc["events"];
     ASSERT_EQ(events.size(), 4u) << events.dump();

@@ -25,16 +25,16 @@ std::string at(int instance, const char* point) {
     return std::to_string(instance) + ":" + point;
 }
 
-const Head kCom1{"Tervalin_COM1", 23,       "46,179", "106,179", "118,95", "118,65",
-                 "200,95",        "200,65", 65637,    65636,     65639,    65638};
-const Head kBrinvale{"Brinvale_COM1", 23,        "11,88", "34,88", "20,116", "50,116",
-                     "110,116",       "140,116", 65637,   65636,   65639,    65638};
-const Head kCom2{"Tervalin_COM2", 870,       "11,88", "34,88", "20,116", "50,116",
-                 "110,116",       "140,116", 66437,   66436,   66440,    66438};
-const Head kNav1{"Tervalin_NAV1", 24,        "20,88", "49,88", "20,116", "50,116",
-                 "110,116",       "140,116", 65641,   65640,   65643,    65642};
-const Head kNav2{"Tervalin_NAV2", 27,        "20,88", "49,88", "20,116", "50,116",
-                 "110,116",       "140,116", 65645,   65644,   65647,    65646};
+const Head kCom1{
+    "Tervalin_COM1", 23, "46,179", "106,179", "118,95", "118,65", "200,95", "200,65", 65637, 65636, 65639, 65638};
+const Head kBrinvale{
+    "Brinvale_COM1", 23, "11,88", "34,88", "20,116", "50,116", "110,116", "140,116", 65637, 65636, 65639, 65638};
+const Head kCom2{
+    "Tervalin_COM2", 870, "11,88", "34,88", "20,116", "50,116", "110,116", "140,116", 66437, 66436, 66440, 66438};
+const Head kNav1{
+    "Tervalin_NAV1", 24, "20,88", "49,88", "20,116", "50,116", "110,116", "140,116", 65641, 65640, 65643, 65642};
+const Head kNav2{
+    "Tervalin_NAV2", 27, "20,88", "49,88", "20,116", "50,116", "110,116", "140,116", 65645, 65644, 65647, 65646};
 
 constexpr int kHeadOff = 65832;
 
@@ -133,9 +133,14 @@ TEST(RadioHeads, WholeStepsStopStrictlyAtTheHeadsLimits) {
              Case{kNav2, 0x0900, false, true},  // 109 -> down
              Case{kNav2, 0x0800, false, false},
          }) {
-        const json doc =
-            run({"--place", c.head.gauge, "--set", std::to_string(c.head.token) + "=" + code(c.mhz_code), "--click",
-                 at(0, c.head.on), "--click", at(0, c.up ? c.head.whole_up : c.head.whole_down)});
+        const json doc = run({"--place",
+                              c.head.gauge,
+                              "--set",
+                              std::to_string(c.head.token) + "=" + code(c.mhz_code),
+                              "--click",
+                              at(0, c.head.on),
+                              "--click",
+                              at(0, c.up ? c.head.whole_up : c.head.whole_down)});
         const std::vector<int> expected =
             c.sends ? std::vector<int>{c.up ? c.head.whole_up_event : c.head.whole_down_event} : std::vector<int>{};
         EXPECT_EQ(steps(doc), expected) << c.head.gauge << " " << code(c.mhz_code) << (c.up ? " up" : " down");
@@ -144,17 +149,53 @@ TEST(RadioHeads, WholeStepsStopStrictlyAtTheHeadsLimits) {
 
 TEST(RadioHeads, KnobClicksStepTheHostFrequencySeenOnTheNextFrame) {
     // 134.975 up -> 135.975; then fraction up wraps within the megahertz to 135.000.
-    json doc = run({"--place", "Brinvale_COM1", "--set", "23=0x3497", "--click", "0:34,88", "--click", "0:50,116",
-                    "--frames", "1", "--click", "0:140,116", "--frames", "1"});
+    json doc = run({"--place",
+                    "Brinvale_COM1",
+                    "--set",
+                    "23=0x3497",
+                    "--click",
+                    "0:34,88",
+                    "--click",
+                    "0:50,116",
+                    "--frames",
+                    "1",
+                    "--click",
+                    "0:140,116",
+                    "--frames",
+                    "1"});
     EXPECT_EQ(drums(doc["instances"][0]), (std::vector<double>{3, 5, 0, 0}));
     // 118.000 fraction down -> 118.975 on COM2; NAV2 117.95 fraction up -> 117.00.
-    doc = run({"--place", "Tervalin_COM2", "--place", "Tervalin_NAV2", "--set", "870=0x1800", "--set", "27=0x1795",
-               "--click", "0:34,88", "--click", "1:49,88", "--click", "0:110,116", "--click", "1:140,116"});
+    doc = run({"--place",
+               "Tervalin_COM2",
+               "--place",
+               "Tervalin_NAV2",
+               "--set",
+               "870=0x1800",
+               "--set",
+               "27=0x1795",
+               "--click",
+               "0:34,88",
+               "--click",
+               "1:49,88",
+               "--click",
+               "0:110,116",
+               "--click",
+               "1:140,116"});
     EXPECT_EQ(drums(doc["instances"][0]), (std::vector<double>{1, 8, 9, 7}));
     EXPECT_EQ(drums(doc["instances"][1]), (std::vector<double>{1, 7, 0, 0}));
     // The limit is tested on the value decoded at the click, not the last frame's.
-    doc = run({"--place", "Tervalin_NAV1", "--set", "24=0x1600", "--click", "0:49,88", "--frames", "1", "--set",
-               "24=0x1700", "--click", "0:50,116"});
+    doc = run({"--place",
+               "Tervalin_NAV1",
+               "--set",
+               "24=0x1600",
+               "--click",
+               "0:49,88",
+               "--frames",
+               "1",
+               "--set",
+               "24=0x1700",
+               "--click",
+               "0:50,116"});
     EXPECT_EQ(steps(doc), std::vector<int>{});
 }
 
@@ -168,9 +209,18 @@ TEST(RadioHeads, NavKnobsTakeOneStepPerPressComKnobsRepeat) {
 
 TEST(RadioHeads, ClicksWhileOffSendNothing) {
     for (const Head& h : {kCom1, kBrinvale, kCom2, kNav1, kNav2}) {
-        const json doc =
-            run({"--place", h.gauge, "--set", std::to_string(h.token) + "=0x1255", "--click", at(0, h.whole_up),
-                 "--click", at(0, h.whole_down), "--click", at(0, h.fraction_up), "--click", at(0, h.fraction_down)});
+        const json doc = run({"--place",
+                              h.gauge,
+                              "--set",
+                              std::to_string(h.token) + "=0x1255",
+                              "--click",
+                              at(0, h.whole_up),
+                              "--click",
+                              at(0, h.whole_down),
+                              "--click",
+                              at(0, h.fraction_up),
+                              "--click",
+                              at(0, h.fraction_down)});
         EXPECT_EQ(doc["events"], json::array({{{"id", kHeadOff}, {"value", 0}, {"instance", 0}}})) << h.gauge;
     }
 }
@@ -183,8 +233,18 @@ TEST(RadioHeads, InstallSwitchesOffAndOnlyNavAndCom2SwitchOffSendTheNotice) {
     for (const Case& c :
          {Case{kCom1, false}, Case{kBrinvale, false}, Case{kCom2, true}, Case{kNav1, true}, Case{kNav2, true}}) {
         // Install sends the notice; off while off and on while on change nothing.
-        json doc = run({"--place", c.head.gauge, "--click", at(0, c.head.off), "--click", at(0, c.head.on), "--click",
-                        at(0, c.head.on), "--click", at(0, c.head.off), "--click", at(0, c.head.off)});
+        json doc = run({"--place",
+                        c.head.gauge,
+                        "--click",
+                        at(0, c.head.off),
+                        "--click",
+                        at(0, c.head.on),
+                        "--click",
+                        at(0, c.head.on),
+                        "--click",
+                        at(0, c.head.off),
+                        "--click",
+                        at(0, c.head.off)});
         EXPECT_EQ(count(doc, kHeadOff), c.notice_at_off ? 2 : 1) << c.head.gauge;
         EXPECT_EQ(doc["events"][0], (json{{"id", kHeadOff}, {"value", 0}, {"instance", 0}})) << c.head.gauge;
         EXPECT_EQ(steps(doc), std::vector<int>{}) << c.head.gauge;
@@ -268,8 +328,20 @@ TEST(RadioHeads, KnobAreasTakeTheirClicksAndHelpIds) {
 TEST(RadioHeads, SwitchingPlaysTheGaugesOwnClickOnce) {
     for (const Head& h : {kCom1, kBrinvale, kCom2, kNav1, kNav2}) {
         // Off while off and on while on play nothing; each real switch plays WAVE 10 once.
-        json doc = run({"--place", h.gauge, "--click", at(0, h.off), "--click", at(0, h.on), "--click", at(0, h.on),
-                        "--click", at(0, h.whole_up), "--click", at(0, h.off), "--click", at(0, h.off)});
+        json doc = run({"--place",
+                        h.gauge,
+                        "--click",
+                        at(0, h.off),
+                        "--click",
+                        at(0, h.on),
+                        "--click",
+                        at(0, h.on),
+                        "--click",
+                        at(0, h.whole_up),
+                        "--click",
+                        at(0, h.off),
+                        "--click",
+                        at(0, h.off)});
         ASSERT_EQ(doc["sounds"].size(), 2u) << h.gauge << doc["sounds"].dump();
         for (const json& sound : doc["sounds"]) {
             EXPECT_EQ(sound["wave"], 10) << h.gauge;

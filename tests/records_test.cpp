@@ -2,10 +2,11 @@
 // and links the elements in table order; the mouse-list makers give the
 // entries the host expects. Checked on a gauge made here and placed in the
 // host as a module's gauge would be.
+#include "records.h"
+
 #include <gtest/gtest.h>
 
 #include "host.h"
-#include "records.h"
 #include "support.h"
 
 namespace {
@@ -17,7 +18,9 @@ CalibrationPoint table[] = {
     {.x = 100, .y = 50, .value = 90},
 };
 
-int32_t no_click(ClickRecord*, uint32_t) { return 0; }
+int32_t no_click(ClickRecord*, uint32_t) {
+    return 0;
+}
 
 // The icon's header claims to be a needle: the chain's type wins.
 constinit kit::Chain chain{
@@ -29,19 +32,19 @@ constinit kit::Chain chain{
     Icon{.header = {.kind = kKindNeedle, .bitmap = 3, .image_flags = kDrawLamp}, .scale = 1, .image_count = 2},
 };
 
-constinit auto mouse_areas = kit::mouse_list(kit::parent(7),
-                                             kit::parent(8, {.x = 10, .y = 10, .width = 20, .height = 20}),
-                                             kit::child({.width = 10, .height = 10}, kCursorUp, kClickLeft, no_click),
-                                             kit::child_event({.x = 10, .width = 10, .height = 10}, kCursorDown,
-                                                              kClickLeftRepeat, 65883),
-                                             kit::end_parent(),
-                                             kit::end_parent());
+constinit MouseArea mouse_areas[] = {
+    kit::parent(7),
+    kit::parent(8, {.x = 10, .y = 10, .width = 20, .height = 20}),
+    kit::child({.width = 10, .height = 10}, kCursorUp, kClickLeft, no_click),
+    kit::child_event({.x = 10, .width = 10, .height = 10}, kCursorDown, kClickLeftRepeat, 65883),
+    kit::end_parent(),
+    kit::end_parent(),
+    kit::end(),
+};
 constinit auto tooltip_areas = kit::tooltip(9);
 
-Gauge kit_gauge = {.version = kGaugeHeaderVersion,
-                   .name = "Kit_Gauge",
-                   .elements = chain.root(),
-                   .mouse_areas = mouse_areas.areas};
+Gauge kit_gauge = {
+    .version = kGaugeHeaderVersion, .name = "Kit_Gauge", .elements = chain.root(), .mouse_areas = mouse_areas};
 
 }  // namespace
 
@@ -61,9 +64,9 @@ TEST(RecordsKit, ChainSetsKindsGaugeAndFollowersInTableOrder) {
 }
 
 TEST(RecordsKit, MouseListsEndAsTheHostExpects) {
-    const MouseArea* a = mouse_areas.areas;
-    const uint32_t kinds[] = {kMouseParent, kMouseParent, kMouseChild, kMouseChild,
-                              kMouseEndParent, kMouseEndParent, kMouseEnd};
+    const MouseArea* a = mouse_areas;
+    const uint32_t kinds[] = {
+        kMouseParent, kMouseParent, kMouseChild, kMouseChild, kMouseEndParent, kMouseEndParent, kMouseEnd};
     for (size_t i = 0; i < std::size(kinds); ++i) EXPECT_EQ(a[i].kind, kinds[i]) << i;
     for (size_t i : {0, 1, 4, 5, 6}) EXPECT_EQ(a[i].cursor, kCursorNone) << i;
     EXPECT_EQ(a[0].help_id, 7u);

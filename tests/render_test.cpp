@@ -1,8 +1,10 @@
 // `gaugehost render` and panel.cfg: pictures of the built module's gauges
 // (needle along its direction, hidden elements not drawn, a drum window
 // showing its cell), panel windows, and the errors a user meets.
-#include <gtest/gtest.h>
+#include "render.h"
+
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
@@ -11,7 +13,6 @@
 #include "error.h"
 #include "host.h"
 #include "panel_config.h"
-#include "render.h"
 #include "support.h"
 
 namespace fs = std::filesystem;
@@ -163,8 +164,17 @@ TEST(Render, PanelWindowsBecomePictures) {
                                         "gauge01=Tervalin!Altimeter, 200, 0, 200\n\n"
                                         "[Window01]\nsize_mm=100,100\nvisible=0\n";
     std::ofstream(dir / "state") << "# cruise\n61=250 ; knots\n\n74=1250\n";
-    auto result = run_gaugehost({"render", "--module", TERVALIN_GAU, "--panel", (dir / "panel.cfg").string(),
-                                 "--state", (dir / "state").string(), "--scale", "1.5", "-o", (dir / "out").string()});
+    auto result = run_gaugehost({"render",
+                                 "--module",
+                                 TERVALIN_GAU,
+                                 "--panel",
+                                 (dir / "panel.cfg").string(),
+                                 "--state",
+                                 (dir / "state").string(),
+                                 "--scale",
+                                 "1.5",
+                                 "-o",
+                                 (dir / "out").string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, (dir / "out" / "main_panel.png").string() + "\n");  // the hidden window is not drawn
     Png png((dir / "out" / "main_panel.png").string());
@@ -181,9 +191,15 @@ TEST(Render, PanelWindowsBecomePictures) {
 
 TEST(Render, ExamplePanelRenders) {
     const fs::path dir = temp_folder("example");
-    auto result = run_gaugehost({"render", "--module", TERVALIN_GAU, "--panel",
-                                 std::string(SOURCE_DIR) + "/examples/panel.cfg", "--state",
-                                 std::string(SOURCE_DIR) + "/examples/cruise.state", "-o", dir.string()});
+    auto result = run_gaugehost({"render",
+                                 "--module",
+                                 TERVALIN_GAU,
+                                 "--panel",
+                                 std::string(SOURCE_DIR) + "/examples/panel.cfg",
+                                 "--state",
+                                 std::string(SOURCE_DIR) + "/examples/cruise.state",
+                                 "-o",
+                                 dir.string()});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_NE(result.out.find("main_panel.png"), std::string::npos);
     fs::remove_all(dir);
@@ -196,9 +212,11 @@ TEST(PanelConfig, ErrorsNameTheFileAndLine) {
     };
     const Case cases[] = {
         {"[Window00]\nsize_mm=10,10\ngauge00=Airspeed, 0, 0\n", "p.cfg:3: gauge00: expected Module!Gauge"},
-        {"[Window00]\nsize_mm=10,10\ngauge00=Tervalin!Airspeed, 0\n", "p.cfg:3: gauge00: Tervalin!Airspeed needs a position"},
+        {"[Window00]\nsize_mm=10,10\ngauge00=Tervalin!Airspeed, 0\n",
+         "p.cfg:3: gauge00: Tervalin!Airspeed needs a position"},
         {"[Window00]\nsize_mm=10,10\n\ngauge00=Tervalin!Airspeed, 0, x\n", "p.cfg:4: gauge00: y 'x' is not a number"},
-        {"[Window00]\nsize_mm=10,10\ngauge00=Tervalin!Airspeed, 0, 0, -5\n", "p.cfg:3: gauge00: width '-5' must be positive"},
+        {"[Window00]\nsize_mm=10,10\ngauge00=Tervalin!Airspeed, 0, 0, -5\n",
+         "p.cfg:3: gauge00: width '-5' must be positive"},
         {"[Window00]\nsize_mm=10\n", "p.cfg:2: size_mm '10': expected W,H"},
         {"[Window00]\nsize_mm=10,10\nvisible=yes\n", "p.cfg:3: visible 'yes': expected 0 or 1"},
         {"[Window00]\nsize_mm=10,10\nbackground_color=300,0,0\n", "p.cfg:3: background_color '300,0,0'"},

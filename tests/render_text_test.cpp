@@ -1,12 +1,12 @@
 // Drawing a text element: its colour (red in the low byte), its box as a
 // clip, black as the transparent colour, and the hidden state.
-#include <gtest/gtest.h>
+#include "render_text.h"
+
 #include <cairo.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
-
-#include "render_text.h"
 
 namespace {
 

@@ -41,11 +41,22 @@ struct Executable {
 }  // namespace
 
 TEST(Sound, EachClickPlaysItsWholeWaveOnce) {
-    const auto doc = sound_probe({"--place", "Sound_Click", "--place", "Sound_Brake", "--place", "Sound_Audio",
-                                  "--click", "0:10,10", "--click", "1:10,10", "--click", "2:10,10", "--click",
+    const auto doc = sound_probe({"--place",
+                                  "Sound_Click",
+                                  "--place",
+                                  "Sound_Brake",
+                                  "--place",
+                                  "Sound_Audio",
+                                  "--click",
+                                  "0:10,10",
+                                  "--click",
+                                  "1:10,10",
+                                  "--click",
+                                  "2:10,10",
+                                  "--click",
                                   "0:10,10"});
-    EXPECT_EQ(doc["sounds"], json::array({sound(0, 10, 3828), sound(1, 20, 10304), sound(2, 30, 1024),
-                                          sound(0, 10, 3828)}));
+    EXPECT_EQ(doc["sounds"],
+              json::array({sound(0, 10, 3828), sound(1, 20, 10304), sound(2, 30, 1024), sound(0, 10, 3828)}));
     EXPECT_EQ(lamp(doc, 0), 1.0);
     // A click outside the push area plays nothing.
     EXPECT_EQ(sound_probe({"--place", "Sound_Click", "--click", "0:60,60"})["sounds"], json::array());
@@ -63,16 +74,15 @@ TEST(Sound, WindowClassFollowsTheExecutableName) {
         {"/games/FS2002/FS2002.exe", "FS98MAIN"},  // fourth character '0'
         {"/games/fs9/fs9.exe", "FS98MAIN"},        // too short for a fourth character
         {"/games/FS98/FS98.exe", "FS98MAIN"},
-        {"/games/cfs2/cfs.exe", "FS98MAIN"},       // comparisons are exact
-        {"/games/xyz2", "MSCFSMAIN"},              // no extension
-        {"/games/C.old/FS98.exe", "FS98MAIN"},     // only the file name counts
+        {"/games/cfs2/cfs.exe", "FS98MAIN"},    // comparisons are exact
+        {"/games/xyz2", "MSCFSMAIN"},           // no extension
+        {"/games/C.old/FS98.exe", "FS98MAIN"},  // only the file name counts
     };
     for (const Case& c : cases) {
         Executable executable(c.executable);
         for (const char* registered : {"FS98MAIN", "MSCFSMAIN"}) {
             const bool match = std::string(registered) == c.searched;
-            const auto doc =
-                sound_probe({"--window-class", registered, "--place", "Sound_Click", "--click", "0:1,1"});
+            const auto doc = sound_probe({"--window-class", registered, "--place", "Sound_Click", "--click", "0:1,1"});
             EXPECT_EQ(doc["sounds"].size(), match ? 1u : 0u) << c.executable << " with " << registered;
             EXPECT_EQ(lamp(doc, 0), match ? 1.0 : 0.0) << c.executable << " with " << registered;
         }
@@ -80,16 +90,34 @@ TEST(Sound, WindowClassFollowsTheExecutableName) {
 }
 
 TEST(Sound, WithoutAHostWindowTheModuleIsSilent) {
-    const auto doc = sound_probe(
-        {"--window-class", "none", "--place", "Sound_Click", "--place", "Sound_Audio", "--click", "0:1,1", "--click", "1:1,1"});
+    const auto doc = sound_probe({"--window-class",
+                                  "none",
+                                  "--place",
+                                  "Sound_Click",
+                                  "--place",
+                                  "Sound_Audio",
+                                  "--click",
+                                  "0:1,1",
+                                  "--click",
+                                  "1:1,1"});
     EXPECT_EQ(doc["sounds"], json::array());
     EXPECT_EQ(lamp(doc, 0), 0.0);
 }
 
 TEST(Sound, AFailedOperationAtInstallSilencesTheWholeModule) {
     for (const char* operation : {"device", "cooperative", "resource", "buffer", "lock", "unlock", "memory"}) {
-        const auto doc = sound_probe({"--sound-fault", operation, "--place", "Sound_Click", "--place", "Sound_Brake",
-                                      "--click", "0:1,1", "--click", "1:1,1", "--kill", "0"});
+        const auto doc = sound_probe({"--sound-fault",
+                                      operation,
+                                      "--place",
+                                      "Sound_Click",
+                                      "--place",
+                                      "Sound_Brake",
+                                      "--click",
+                                      "0:1,1",
+                                      "--click",
+                                      "1:1,1",
+                                      "--kill",
+                                      "0"});
         EXPECT_EQ(doc["sounds"], json::array()) << operation;
         EXPECT_EQ(lamp(doc, 1), 0.0) << operation;
     }
@@ -97,13 +125,31 @@ TEST(Sound, AFailedOperationAtInstallSilencesTheWholeModule) {
 
 TEST(Sound, TheFirstFailureSilencesGaugesWhoseSetsWereAlreadyMade) {
     // Sound_Click's set is made first; Sound_Missing's WAVE is not in the module.
-    auto doc = sound_probe({"--place", "Sound_Click", "--place", "Sound_Missing", "--place", "Sound_Audio",
-                            "--click", "0:1,1", "--click", "2:1,1"});
+    auto doc = sound_probe({"--place",
+                            "Sound_Click",
+                            "--place",
+                            "Sound_Missing",
+                            "--place",
+                            "Sound_Audio",
+                            "--click",
+                            "0:1,1",
+                            "--click",
+                            "2:1,1"});
     EXPECT_EQ(doc["sounds"], json::array());
     EXPECT_EQ(lamp(doc, 0), 0.0);
     // A play refused once: that click and every later one are silent.
-    doc = sound_probe({"--place", "Sound_Click", "--place", "Sound_Brake", "--click", "0:1,1", "--sound-fault",
-                       "play", "--click", "1:1,1", "--click", "0:1,1"});
+    doc = sound_probe({"--place",
+                       "Sound_Click",
+                       "--place",
+                       "Sound_Brake",
+                       "--click",
+                       "0:1,1",
+                       "--sound-fault",
+                       "play",
+                       "--click",
+                       "1:1,1",
+                       "--click",
+                       "0:1,1"});
     EXPECT_EQ(doc["sounds"], json::array({sound(0, 10, 3828)}));
     EXPECT_EQ(lamp(doc, 0), 0.0);
 }
@@ -160,14 +206,25 @@ TEST(Sound, TwoInstancesShareOneSet) {
 }
 
 TEST(Sound, KillThenClickThroughTheProbe) {
-    const auto doc = sound_probe({"--place", "Sound_Click", "--place", "Sound_Click", "--kill", "0", "--click",
-                                  "1:1,1", "--kill", "1", "--place", "Sound_Audio"});
+    const auto doc = sound_probe({"--place",
+                                  "Sound_Click",
+                                  "--place",
+                                  "Sound_Click",
+                                  "--kill",
+                                  "0",
+                                  "--click",
+                                  "1:1,1",
+                                  "--kill",
+                                  "1",
+                                  "--place",
+                                  "Sound_Audio"});
     EXPECT_EQ(doc["sounds"], json::array());
     EXPECT_EQ(lamp(doc, 2), 1.0);  // silence, not a failure
 }
 
 TEST(Sound, ProbeOptionsNameTheirBadValues) {
-    auto result = run_gaugehost({"probe", "--module", kSoundModule, "--place", "Sound_Click", "--sound-fault", "volume"});
+    auto result =
+        run_gaugehost({"probe", "--module", kSoundModule, "--place", "Sound_Click", "--sound-fault", "volume"});
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("--sound-fault volume: not a sound operation (device, cooperative"), std::string::npos)
         << result.err;

@@ -1,15 +1,15 @@
 // The helpers shared by the tests.
+#include "support.h"
+
+#include <fcntl.h>
 #include <gelf.h>
 #include <gtest/gtest.h>
 #include <libelf.h>
-
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <sstream>
 
 #include "cli.h"
-#include "support.h"
 
 namespace test_support {
 

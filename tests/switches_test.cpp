@@ -12,7 +12,9 @@ namespace {
 
 // The bitmap the switch element (second in the chain) of instance i draws;
 // null when it draws nothing.
-json drawn(const json& doc, size_t instance) { return doc["instances"][instance]["elements"][1]["drawn_bitmap"]; }
+json drawn(const json& doc, size_t instance) {
+    return doc["instances"][instance]["elements"][1]["drawn_bitmap"];
+}
 
 struct ToggleSwitch {
     const char* gauge;
@@ -81,8 +83,8 @@ TEST(Switches, ClickSendsTheEventAndFlipsThePictureOnTheNextFrame) {
         EXPECT_EQ(doc["events"], json::array({{{"id", s.event}, {"value", 0}, {"instance", 0}}}));
         EXPECT_EQ(drawn(doc, 0), s.on_image);
         // A second click turns it off again; a negative value counts as off.
-        doc = run({"--place", s.gauge, "--set", token + "=-1", "--click", "0:10,10", "--frames", "1", "--click",
-                   "0:10,10"});
+        doc = run(
+            {"--place", s.gauge, "--set", token + "=-1", "--click", "0:10,10", "--frames", "1", "--click", "0:10,10"});
         EXPECT_EQ(doc["events"].size(), 2u);
         EXPECT_EQ(drawn(doc, 0), s.off_image);
         // Outside the box (the plate's rim) nothing is sent.
@@ -127,11 +129,11 @@ TEST(NavSource, LampsAtLoadAndAfterClicksOnEitherButton) {
         uint32_t ils, tacan;
     };
     for (const Case& c : {
-             Case{{"--click", "1:10,20"}, 3400, 3411},                       // TACAN chosen
-             Case{{"--click", "0:10,20"}, 3400, 3411},                       // the ILS button flips it too
+             Case{{"--click", "1:10,20"}, 3400, 3411},                        // TACAN chosen
+             Case{{"--click", "0:10,20"}, 3400, 3411},                        // the ILS button flips it too
              Case{{"--click", "1:10,20", "--click", "1:10,20"}, 3401, 3410},  // two clicks return
              Case{{"--click", "0:10,20", "--click", "1:10,20"}, 3401, 3410},
-             Case{{"--click", "1:0,0"}, 3401, 3410},                          // outside the box
+             Case{{"--click", "1:0,0"}, 3401, 3410},  // outside the box
          }) {
         SCOPED_TRACE(json(c.clicks).dump());
         doc = with(c.clicks);
@@ -157,8 +159,18 @@ TEST(NavSource, ElectricalFailureDarkensTheLampsButTheSelectionStillFlips) {
     json doc = run({"--place", "ILS_Switch", "--place", "TACAN_Switch", "--fail", "20"});
     EXPECT_EQ(drawn(doc, 0), 3400);
     EXPECT_EQ(drawn(doc, 1), 3410);
-    doc = run({"--place", "ILS_Switch", "--place", "TACAN_Switch", "--fail", "20", "--click", "1:10,20", "--frames",
-               "1", "--clear", "20"});
+    doc = run({"--place",
+               "ILS_Switch",
+               "--place",
+               "TACAN_Switch",
+               "--fail",
+               "20",
+               "--click",
+               "1:10,20",
+               "--frames",
+               "1",
+               "--clear",
+               "20"});
     EXPECT_EQ(drawn(doc, 0), 3400);
     EXPECT_EQ(drawn(doc, 1), 3411);
 }
@@ -168,12 +180,10 @@ TEST(NavSource, LampsFollowTheNavHeadsPower) {
     // whatever the selection; the other button still works.
     json doc = run({"--place", "ILS_Switch", "--place", "TACAN_Switch", "--place", "Tervalin_NAV1"});
     EXPECT_EQ(drawn(doc, 0), 3400);
-    doc = run({"--place", "ILS_Switch", "--place", "TACAN_Switch", "--place", "Tervalin_NAV1", "--click",
-               "1:10,20"});
+    doc = run({"--place", "ILS_Switch", "--place", "TACAN_Switch", "--place", "Tervalin_NAV1", "--click", "1:10,20"});
     EXPECT_EQ(drawn(doc, 0), 3400);
     EXPECT_EQ(drawn(doc, 1), 3411);
-    doc = run({"--place", "ILS_Switch", "--place", "TACAN_Switch", "--place", "Tervalin_NAV2", "--click",
-               "1:10,20"});
+    doc = run({"--place", "ILS_Switch", "--place", "TACAN_Switch", "--place", "Tervalin_NAV2", "--click", "1:10,20"});
     EXPECT_EQ(drawn(doc, 0), 3400);
     EXPECT_EQ(drawn(doc, 1), 3410);
     // The NAV1 head's ON mark powers it again and the ILS lamp lights.
@@ -189,10 +199,14 @@ struct Clicker {
     const char* click;
 };
 const Clicker kClickers[] = {
-    {"Beacon_Lights_Switch", "0:10,10"}, {"Landing_Lights_Switch", "0:10,10"},
-    {"Navigation_Lights_Switch", "0:10,10"}, {"Panel_Lights_Switch", "0:10,10"},
-    {"Strobe_Lights_Switch", "0:10,10"}, {"Smoke_Switch", "0:10,10"},
-    {"ILS_Switch", "0:10,20"}, {"TACAN_Switch", "0:10,20"},
+    {"Beacon_Lights_Switch", "0:10,10"},
+    {"Landing_Lights_Switch", "0:10,10"},
+    {"Navigation_Lights_Switch", "0:10,10"},
+    {"Panel_Lights_Switch", "0:10,10"},
+    {"Strobe_Lights_Switch", "0:10,10"},
+    {"Smoke_Switch", "0:10,10"},
+    {"ILS_Switch", "0:10,20"},
+    {"TACAN_Switch", "0:10,20"},
 };
 
 }  // namespace
@@ -217,14 +231,20 @@ TEST(SwitchSounds, WithoutSoundEverySwitchStillWorks) {
         SCOPED_TRACE(fault);
         for (const ToggleSwitch& s : kToggles) {
             SCOPED_TRACE(s.gauge);
-            json doc = run({"--sound-fault", fault, "--place", s.gauge, "--set", std::to_string(s.token) + "=0",
-                            "--click", "0:10,10"});
+            json doc = run({"--sound-fault",
+                            fault,
+                            "--place",
+                            s.gauge,
+                            "--set",
+                            std::to_string(s.token) + "=0",
+                            "--click",
+                            "0:10,10"});
             EXPECT_EQ(doc["events"], json::array({{{"id", s.event}, {"value", 0}, {"instance", 0}}}));
             EXPECT_EQ(drawn(doc, 0), s.on_image);
             EXPECT_EQ(doc["sounds"], json::array());
         }
-        json doc = run({"--sound-fault", fault, "--place", "ILS_Switch", "--place", "TACAN_Switch", "--click",
-                        "1:10,20"});
+        json doc =
+            run({"--sound-fault", fault, "--place", "ILS_Switch", "--place", "TACAN_Switch", "--click", "1:10,20"});
         EXPECT_EQ(drawn(doc, 0), 3400);
         EXPECT_EQ(drawn(doc, 1), 3411);
         EXPECT_EQ(doc["sounds"], json::array());
@@ -233,8 +253,8 @@ TEST(SwitchSounds, WithoutSoundEverySwitchStillWorks) {
 
 TEST(SwitchSounds, KillingOneOfTwoInstancesLeavesTheOtherWorkingSilently) {
     // Both instances share the gauge's one set; the first kill releases it.
-    json doc = run({"--place", "Beacon_Lights_Switch", "--place", "Beacon_Lights_Switch", "--kill", "0", "--click",
-                    "1:10,10"});
+    json doc = run(
+        {"--place", "Beacon_Lights_Switch", "--place", "Beacon_Lights_Switch", "--kill", "0", "--click", "1:10,10"});
     EXPECT_EQ(doc["events"], json::array({{{"id", 66239}, {"value", 0}, {"instance", 1}}}));
     EXPECT_EQ(drawn(doc, 1), 52);
     EXPECT_EQ(doc["sounds"], json::array());

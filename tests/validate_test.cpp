@@ -26,8 +26,11 @@ TEST(Validate, ReportsEveryFaultOfTheModule) {
     std::set<Row> found;
     for (const auto& f : doc["findings"]) {
         EXPECT_EQ(f["module"], kFaulty);
-        found.emplace(f["gauge"], f["element"].is_null() ? -1 : f["element"].get<int>(),
-                      f["mouse_area"].is_null() ? -1 : f["mouse_area"].get<int>(), f["what"], f["value"]);
+        found.emplace(f["gauge"],
+                      f["element"].is_null() ? -1 : f["element"].get<int>(),
+                      f["mouse_area"].is_null() ? -1 : f["mouse_area"].get<int>(),
+                      f["what"],
+                      f["value"]);
     }
     const std::set<Row> expected = {
         {"Faulty", 2, -1, "calibration table has fewer than 2 entries", "1"},
@@ -66,8 +69,17 @@ TEST(Validate, BadArgumentsExitWithTwo) {
 TEST(Render, NamesAMissingBitmapOncePerGaugeElementAndId) {
     const auto folder = std::filesystem::temp_directory_path() / "gaugehost_missing_bitmap";
     std::filesystem::remove_all(folder);
-    const auto result = run_gaugehost({"render", "--module", kFaulty, "--place", "Faulty", "--place", "Faulty",
-                                       "--frames", "3", "-o", folder.string() + "/"});
+    const auto result = run_gaugehost({"render",
+                                       "--module",
+                                       kFaulty,
+                                       "--place",
+                                       "Faulty",
+                                       "--place",
+                                       "Faulty",
+                                       "--frames",
+                                       "3",
+                                       "-o",
+                                       folder.string() + "/"});
     ASSERT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "gaugehost: warning: gauge Faulty: element 4: bitmap 12 is missing\n");
     std::filesystem::remove_all(folder);

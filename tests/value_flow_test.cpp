@@ -13,13 +13,21 @@ using test_support::SizedBitmaps;
 namespace {
 
 extern Gauge g_test_gauge;
-FailureBinding g_bindings[] = {{.key = 6, .action = kFailureActionFreeze}, {.key = 3, .action = kFailureActionZero},
-                               {.key = 21, .action = kFailureActionHide}, {.key = 2, .action = kFailureActionNone},
+FailureBinding g_bindings[] = {{.key = 6, .action = kFailureActionFreeze},
+                               {.key = 3, .action = kFailureActionZero},
+                               {.key = 21, .action = kFailureActionHide},
+                               {.key = 2, .action = kFailureActionNone},
                                {}};
 
-double doubled(Element* element) { return element_as<Needle>(element)->variable.value * 2; }
-double minus_one(Element*) { return -1; }
-double y_plus_ten(Element* element) { return element_as<Slider>(element)->y_variable.value + 10; }
+double doubled(Element* element) {
+    return element_as<Needle>(element)->variable.value * 2;
+}
+double minus_one(Element*) {
+    return -1;
+}
+double y_plus_ten(Element* element) {
+    return element_as<Slider>(element)->y_variable.value + 10;
+}
 
 CalibrationPoint g_table[] = {{.x = 50, .y = 0, .value = 0}, {.x = 100, .y = 50, .value = 90}};
 
@@ -27,7 +35,13 @@ CalibrationPoint g_table[] = {{.x = 50, .y = 0, .value = 0}, {.x = 100, .y = 50,
 // icon (scale 0, callback -1), strip (y token 74, range 10 ... 0), slider,
 // sprite.
 Sprite g_sprite = {
-    .header = {.kind = kKindSprite, .bitmap = 60, .x = 0, .y = 0, .pivot_x = 50, .pivot_y = 50, .gauge = &g_test_gauge,
+    .header = {.kind = kKindSprite,
+               .bitmap = 60,
+               .x = 0,
+               .y = 0,
+               .pivot_x = 50,
+               .pivot_y = 50,
+               .gauge = &g_test_gauge,
                .image_flags = 0x4083},
     .x_variable = {.token = 0},
     .x_scale = 1,
@@ -40,8 +54,13 @@ Sprite g_sprite = {
 };
 Element* g_after_slider[] = {&g_sprite.header, nullptr};
 Slider g_slider = {
-    .header = {.kind = kKindSlider, .bitmap = 50, .x = 10, .y = 10, .gauge = &g_test_gauge,
-               .following = g_after_slider, .image_flags = 0x3},
+    .header = {.kind = kKindSlider,
+               .bitmap = 50,
+               .x = 10,
+               .y = 10,
+               .gauge = &g_test_gauge,
+               .following = g_after_slider,
+               .image_flags = 0x3},
     .x_variable = {.token = 69},
     .x_scale = 0.5,
     .y_variable = {.token = 612},
@@ -50,8 +69,13 @@ Slider g_slider = {
 };
 Element* g_after_strip[] = {&g_slider.header, nullptr};
 MovingImage g_strip = {
-    .header = {.kind = kKindMovingImage, .bitmap = 40, .x = 5, .y = 5, .gauge = &g_test_gauge,
-               .following = g_after_strip, .image_flags = 0x4083},
+    .header = {.kind = kKindMovingImage,
+               .bitmap = 40,
+               .x = 5,
+               .y = 5,
+               .gauge = &g_test_gauge,
+               .following = g_after_strip,
+               .image_flags = 0x4083},
     .x_variable = {.token = 0},
     .x_min = 1,
     .x_max = 1,
@@ -76,16 +100,27 @@ Icon g_icon = {
 };
 Element* g_after_needle[] = {&g_icon.header, nullptr};
 Needle g_needle = {
-    .header = {.kind = kKindNeedle, .bitmap = 11, .x = 50, .y = 50, .pivot_x = 5, .pivot_y = 5,
-               .gauge = &g_test_gauge, .following = g_after_needle, .failures = g_bindings, .image_flags = 0x4083},
+    .header = {.kind = kKindNeedle,
+               .bitmap = 11,
+               .x = 50,
+               .y = 50,
+               .pivot_x = 5,
+               .pivot_y = 5,
+               .gauge = &g_test_gauge,
+               .following = g_after_needle,
+               .failures = g_bindings,
+               .image_flags = 0x4083},
     .variable = {.token = 61},
     .table = g_table,
     .table_count = 2,
     .callback = doubled,
 };
 Element* g_after_face[] = {&g_needle.header, nullptr};
-StaticImage g_face = {.header = {.kind = kKindStaticImage, .bitmap = 10, .gauge = &g_test_gauge,
-                                 .following = g_after_face, .image_flags = 0x4003}};
+StaticImage g_face = {.header = {.kind = kKindStaticImage,
+                                 .bitmap = 10,
+                                 .gauge = &g_test_gauge,
+                                 .following = g_after_face,
+                                 .image_flags = 0x4003}};
 Element* g_elements[] = {&g_face.header, nullptr};
 
 Gauge g_test_gauge = {.version = kGaugeHeaderVersion, .name = "Test_Gauge", .elements = g_elements, .width_mm = 100};

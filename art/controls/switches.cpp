@@ -106,8 +106,8 @@ void lever(cairo_t* cr, double cx, double cy, double length, int dir) {
 }
 
 // A square lamp cap of dark or lit green glass with its legend.
-void lamp_cap(cairo_t* cr, double x, double y, double w, double h, bool lit, const char* line1,
-              const char* line2, double text_size) {
+void lamp_cap(cairo_t* cr, double x, double y, double w, double h, bool lit, const char* line1, const char* line2,
+              double text_size) {
     rounded_rect(cr, x, y, w, h, 2.5);
     art::set_colour(cr, {0.45, 0.46, 0.47});
     cairo_fill(cr);
@@ -154,22 +154,42 @@ void light_plate(Canvas& c) {
     art::draw_text_centered(cr, "OFF", kLightCx, 67, 7);
 }
 
-art::ArtBitmap light_plate_bitmap{{.module = "tervalin", .id = 40, .width = 44, .height = 84,
-                                   .depth = art::Depth::Palette8, .what = "light switch plate",
+art::ArtBitmap light_plate_bitmap{{.module = "tervalin",
+                                   .id = 40,
+                                   .width = 44,
+                                   .height = 84,
+                                   .depth = art::Depth::Palette8,
+                                   .what = "light switch plate",
                                    .draw = light_plate}};
-art::ArtBitmap lever_centred{{.module = "tervalin", .id = 50, .width = 44, .height = 84,
-                              .depth = art::Depth::Palette8, .what = "light switch lever centred",
+art::ArtBitmap lever_centred{{.module = "tervalin",
+                              .id = 50,
+                              .width = 44,
+                              .height = 84,
+                              .depth = art::Depth::Palette8,
+                              .what = "light switch lever centred",
                               .draw = [](Canvas& c) { lever(c.cr, kLightCx, kLightCy, 0, 0); }}};
-art::ArtBitmap lever_down{{.module = "tervalin", .id = 51, .width = 44, .height = 84,
-                           .depth = art::Depth::Palette8, .what = "light switch lever down (off)",
+art::ArtBitmap lever_down{{.module = "tervalin",
+                           .id = 51,
+                           .width = 44,
+                           .height = 84,
+                           .depth = art::Depth::Palette8,
+                           .what = "light switch lever down (off)",
                            .draw = [](Canvas& c) { lever(c.cr, kLightCx, kLightCy, 15, +1); }}};
-art::ArtBitmap lever_up{{.module = "tervalin", .id = 52, .width = 44, .height = 84,
-                         .depth = art::Depth::Palette8, .what = "light switch lever up (on)",
+art::ArtBitmap lever_up{{.module = "tervalin",
+                         .id = 52,
+                         .width = 44,
+                         .height = 84,
+                         .depth = art::Depth::Palette8,
+                         .what = "light switch lever up (on)",
                          .draw = [](Canvas& c) { lever(c.cr, kLightCx, kLightCy, 15, -1); }}};
 
 // Smoke: a 64 x 60 dark square carrying the ON SMOKE push button.
-art::ArtBitmap smoke_plate{{.module = "tervalin", .id = 2210, .width = 64, .height = 60,
-                            .depth = art::Depth::Palette8, .what = "smoke switch plate",
+art::ArtBitmap smoke_plate{{.module = "tervalin",
+                            .id = 2210,
+                            .width = 64,
+                            .height = 60,
+                            .depth = art::Depth::Palette8,
+                            .what = "smoke switch plate",
                             .draw = [](Canvas& c) {
                                 plate(c.cr, c.width, c.height, 3);
                                 screw(c.cr, 5, 5, 2);
@@ -177,11 +197,19 @@ art::ArtBitmap smoke_plate{{.module = "tervalin", .id = 2210, .width = 64, .heig
                                 screw(c.cr, 5, 55, 2);
                                 screw(c.cr, 59, 55, 2);
                             }}};
-art::ArtBitmap smoke_dark{{.module = "tervalin", .id = 2220, .width = 64, .height = 60,
-                           .depth = art::Depth::Palette8, .what = "smoke button dark",
+art::ArtBitmap smoke_dark{{.module = "tervalin",
+                           .id = 2220,
+                           .width = 64,
+                           .height = 60,
+                           .depth = art::Depth::Palette8,
+                           .what = "smoke button dark",
                            .draw = [](Canvas& c) { lamp_cap(c.cr, 10, 8, 44, 44, false, "ON", "SMOKE", 9); }}};
-art::ArtBitmap smoke_lit{{.module = "tervalin", .id = 2221, .width = 64, .height = 60,
-                          .depth = art::Depth::Palette8, .what = "smoke button lit green",
+art::ArtBitmap smoke_lit{{.module = "tervalin",
+                          .id = 2221,
+                          .width = 64,
+                          .height = 60,
+                          .depth = art::Depth::Palette8,
+                          .what = "smoke button lit green",
                           .draw = [](Canvas& c) { lamp_cap(c.cr, 10, 8, 44, 44, true, "ON", "SMOKE", 9); }}};
 
 // Lamp buttons, 24 x 46: the dark one doubles as the gauge's plate.
@@ -190,23 +218,43 @@ void lamp_button(Canvas& c, const char* legend, bool lit) {
     lamp_cap(c.cr, 2, 4, 20, 38, lit, legend, nullptr, 7);
 }
 
-art::ArtBitmap ils_dark{{.module = "tervalin", .id = 3400, .width = 24, .height = 46, .depth = art::Depth::Palette8,
+art::ArtBitmap ils_dark{{.module = "tervalin",
+                         .id = 3400,
+                         .width = 24,
+                         .height = 46,
+                         .depth = art::Depth::Palette8,
                          .what = "ILS lamp button dark",
                          .draw = [](Canvas& c) { lamp_button(c, "ILS", false); }}};
-art::ArtBitmap ils_lit{{.module = "tervalin", .id = 3401, .width = 24, .height = 46, .depth = art::Depth::Palette8,
+art::ArtBitmap ils_lit{{.module = "tervalin",
+                        .id = 3401,
+                        .width = 24,
+                        .height = 46,
+                        .depth = art::Depth::Palette8,
                         .what = "ILS lamp button lit green",
                         .draw = [](Canvas& c) { lamp_button(c, "ILS", true); }}};
-art::ArtBitmap tac_dark{{.module = "tervalin", .id = 3410, .width = 24, .height = 46, .depth = art::Depth::Palette8,
+art::ArtBitmap tac_dark{{.module = "tervalin",
+                         .id = 3410,
+                         .width = 24,
+                         .height = 46,
+                         .depth = art::Depth::Palette8,
                          .what = "TAC lamp button dark",
                          .draw = [](Canvas& c) { lamp_button(c, "TAC", false); }}};
-art::ArtBitmap tac_lit{{.module = "tervalin", .id = 3411, .width = 24, .height = 46, .depth = art::Depth::Palette8,
+art::ArtBitmap tac_lit{{.module = "tervalin",
+                        .id = 3411,
+                        .width = 24,
+                        .height = 46,
+                        .depth = art::Depth::Palette8,
                         .what = "TAC lamp button lit green",
                         .draw = [](Canvas& c) { lamp_button(c, "TAC", true); }}};
 
 // NAV/GPS: plate 30 x 54; the levers (30 x 36) are drawn at (0, 9), so the
 // bushing at the plate's centre is at (15, 18) in the lever pictures.
-art::ArtBitmap nav_gps_plate{{.module = "tervalin", .id = 3430, .width = 30, .height = 54,
-                              .depth = art::Depth::Palette8, .what = "NAV/GPS switch plate",
+art::ArtBitmap nav_gps_plate{{.module = "tervalin",
+                              .id = 3430,
+                              .width = 30,
+                              .height = 54,
+                              .depth = art::Depth::Palette8,
+                              .what = "NAV/GPS switch plate",
                               .draw = [](Canvas& c) {
                                   plate(c.cr, c.width, c.height, 3);
                                   cairo_arc(c.cr, 15, 27, 10, 0, 2 * std::numbers::pi);
@@ -216,11 +264,19 @@ art::ArtBitmap nav_gps_plate{{.module = "tervalin", .id = 3430, .width = 30, .he
                                   art::draw_text_centered(c.cr, "NAV", 15, 6, 7);
                                   art::draw_text_centered(c.cr, "GPS", 15, 48, 7);
                               }}};
-art::ArtBitmap nav_gps_up{{.module = "tervalin", .id = 3440, .width = 30, .height = 36,
-                           .depth = art::Depth::Palette8, .what = "NAV/GPS lever up (NAV)",
+art::ArtBitmap nav_gps_up{{.module = "tervalin",
+                           .id = 3440,
+                           .width = 30,
+                           .height = 36,
+                           .depth = art::Depth::Palette8,
+                           .what = "NAV/GPS lever up (NAV)",
                            .draw = [](Canvas& c) { lever(c.cr, 15, 18, 11, -1); }}};
-art::ArtBitmap nav_gps_down{{.module = "tervalin", .id = 3441, .width = 30, .height = 36,
-                             .depth = art::Depth::Palette8, .what = "NAV/GPS lever down (GPS)",
+art::ArtBitmap nav_gps_down{{.module = "tervalin",
+                             .id = 3441,
+                             .width = 30,
+                             .height = 36,
+                             .depth = art::Depth::Palette8,
+                             .what = "NAV/GPS lever down (GPS)",
                              .draw = [](Canvas& c) { lever(c.cr, 15, 18, 11, +1); }}};
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace {
 using namespace art::dials;
 using art::Canvas;
 
-constexpr size_t kMachDisc = 2;    // chain positions in the gauge
+constexpr size_t kMachDisc = 2;  // chain positions in the gauge
 constexpr size_t kPointer = 3;
 constexpr double kCentre = 138;
 
@@ -37,8 +37,8 @@ void draw_face(Canvas& c) {
     // pointer's disc.
     const auto legend = [&](const char* text, double radius, double size, bool bold) {
         const double a = radians(27);
-        art::draw_text_centered(cr, text, kCentre + radius * std::sin(a), kCentre - radius * std::cos(a), size,
-                                "DejaVu Sans", bold);
+        art::draw_text_centered(
+            cr, text, kCentre + radius * std::sin(a), kCentre - radius * std::cos(a), size, "DejaVu Sans", bold);
     };
     legend("KNOTS", 104, 8, true);
     legend("x 100", 95, 7, false);
@@ -132,14 +132,33 @@ void draw_pointer(Canvas& c) {
     disc(cr, px, py, 4, {0.60, 0.60, 0.62});
 }
 
-art::ArtBitmap face_bitmap{{.module = "tervalin", .id = 1340, .width = 276, .height = 276,
-                            .depth = art::Depth::Palette8, .what = "airspeed face", .draw = draw_face}};
-art::ArtBitmap pointer_bitmap{{.module = "tervalin", .id = 1350, .width = 210, .height = 174,
-                               .depth = art::Depth::Palette8, .what = "airspeed pointer", .draw = draw_pointer}};
-art::ArtBitmap mach_bitmap{{.module = "tervalin", .id = 1360, .width = 180, .height = 180,
-                            .depth = art::Depth::Palette8, .what = "airspeed Mach disc", .draw = draw_mach_disc}};
-art::ArtBitmap bezel_bitmap{{.module = "tervalin", .id = 1370, .width = 276, .height = 276,
-                             .depth = art::Depth::Palette8, .what = "airspeed bezel",
+art::ArtBitmap face_bitmap{{.module = "tervalin",
+                            .id = 1340,
+                            .width = 276,
+                            .height = 276,
+                            .depth = art::Depth::Palette8,
+                            .what = "airspeed face",
+                            .draw = draw_face}};
+art::ArtBitmap pointer_bitmap{{.module = "tervalin",
+                               .id = 1350,
+                               .width = 210,
+                               .height = 174,
+                               .depth = art::Depth::Palette8,
+                               .what = "airspeed pointer",
+                               .draw = draw_pointer}};
+art::ArtBitmap mach_bitmap{{.module = "tervalin",
+                            .id = 1360,
+                            .width = 180,
+                            .height = 180,
+                            .depth = art::Depth::Palette8,
+                            .what = "airspeed Mach disc",
+                            .draw = draw_mach_disc}};
+art::ArtBitmap bezel_bitmap{{.module = "tervalin",
+                             .id = 1370,
+                             .width = 276,
+                             .height = 276,
+                             .depth = art::Depth::Palette8,
+                             .what = "airspeed bezel",
                              .draw = [](Canvas& c) { bezel(c.cr, kCentre, kCentre, 138, 128); }}};
 
 }  // namespace

@@ -125,36 +125,96 @@ void draw_knob(Canvas& c) {
     cairo_fill(cr);
 }
 
-art::ArtBitmap background_bitmap{{.module = "tervalin", .id = 280, .width = 300, .height = 300,
-                                  .depth = art::Depth::Palette8, .what = "altimeter dial",
+art::ArtBitmap background_bitmap{{.module = "tervalin",
+                                  .id = 280,
+                                  .width = 300,
+                                  .height = 300,
+                                  .depth = art::Depth::Palette8,
+                                  .what = "altimeter dial",
                                   .draw = draw_background}};
-art::ArtBitmap needle_bitmap{{.module = "tervalin", .id = 290, .width = 120, .height = 14,
-                              .depth = art::Depth::Palette8, .what = "altimeter needle", .draw = draw_needle}};
-art::ArtBitmap cover_bitmap{{.module = "tervalin", .id = 300, .width = 300, .height = 300,
-                             .depth = art::Depth::Palette8, .what = "altimeter cover", .draw = draw_cover}};
-art::ArtBitmap pressure_strip{{.module = "tervalin", .id = 310, .width = 13, .height = 253,
-                               .depth = art::Depth::Palette8, .what = "pressure drum, 23 px cells",
+art::ArtBitmap needle_bitmap{{.module = "tervalin",
+                              .id = 290,
+                              .width = 120,
+                              .height = 14,
+                              .depth = art::Depth::Palette8,
+                              .what = "altimeter needle",
+                              .draw = draw_needle}};
+art::ArtBitmap cover_bitmap{{.module = "tervalin",
+                             .id = 300,
+                             .width = 300,
+                             .height = 300,
+                             .depth = art::Depth::Palette8,
+                             .what = "altimeter cover",
+                             .draw = draw_cover}};
+art::ArtBitmap pressure_strip{{.module = "tervalin",
+                               .id = 310,
+                               .width = 13,
+                               .height = 253,
+                               .depth = art::Depth::Palette8,
+                               .what = "pressure drum, 23 px cells",
                                .draw = [](Canvas& c) { strip(c, 23, 23, 13, false); }}};
-art::ArtBitmap pressure_window{{.module = "tervalin", .id = 311, .width = 13, .height = 23,
-                                .depth = art::Depth::Palette8, .what = "pressure drum window", .draw = window}};
-art::ArtBitmap tens_strip{{.module = "tervalin", .id = 320, .width = 24, .height = 296,
-                           .depth = art::Depth::Palette8, .what = "altitude tens drum, 26 px cells",
+art::ArtBitmap pressure_window{{.module = "tervalin",
+                                .id = 311,
+                                .width = 13,
+                                .height = 23,
+                                .depth = art::Depth::Palette8,
+                                .what = "pressure drum window",
+                                .draw = window}};
+art::ArtBitmap tens_strip{{.module = "tervalin",
+                           .id = 320,
+                           .width = 24,
+                           .height = 296,
+                           .depth = art::Depth::Palette8,
+                           .what = "altitude tens drum, 26 px cells",
                            .draw = [](Canvas& c) { strip(c, 26, 36, 12, true); }}};
-art::ArtBitmap tens_window{{.module = "tervalin", .id = 321, .width = 24, .height = 36,
-                            .depth = art::Depth::Palette8, .what = "altitude tens window", .draw = window}};
-art::ArtBitmap hundreds_strip{{.module = "tervalin", .id = 330, .width = 24, .height = 412,
-                               .depth = art::Depth::Palette8, .what = "altitude hundreds drum, 36 px cells",
+art::ArtBitmap tens_window{{.module = "tervalin",
+                            .id = 321,
+                            .width = 24,
+                            .height = 36,
+                            .depth = art::Depth::Palette8,
+                            .what = "altitude tens window",
+                            .draw = window}};
+art::ArtBitmap hundreds_strip{{.module = "tervalin",
+                               .id = 330,
+                               .width = 24,
+                               .height = 412,
+                               .depth = art::Depth::Palette8,
+                               .what = "altitude hundreds drum, 36 px cells",
                                .draw = [](Canvas& c) { strip(c, 36, 52, 26, false); }}};
-art::ArtBitmap hundreds_window{{.module = "tervalin", .id = 331, .width = 24, .height = 52,
-                                .depth = art::Depth::Palette8, .what = "altitude hundreds window", .draw = window}};
-art::ArtBitmap thousands_strip{{.module = "tervalin", .id = 340, .width = 24, .height = 396,
-                                .depth = art::Depth::Palette8, .what = "altitude thousands drum, 36 px cells",
+art::ArtBitmap hundreds_window{{.module = "tervalin",
+                                .id = 331,
+                                .width = 24,
+                                .height = 52,
+                                .depth = art::Depth::Palette8,
+                                .what = "altitude hundreds window",
+                                .draw = window}};
+art::ArtBitmap thousands_strip{{.module = "tervalin",
+                                .id = 340,
+                                .width = 24,
+                                .height = 396,
+                                .depth = art::Depth::Palette8,
+                                .what = "altitude thousands drum, 36 px cells",
                                 .draw = [](Canvas& c) { strip(c, 36, 36, 26, false); }}};
-art::ArtBitmap thousands_window{{.module = "tervalin", .id = 341, .width = 24, .height = 36,
-                                 .depth = art::Depth::Palette8, .what = "altitude thousands window", .draw = window}};
-art::ArtBitmap flag_bitmap{{.module = "tervalin", .id = 350, .width = 24, .height = 36,
-                            .depth = art::Depth::Palette8, .what = "altimeter ten-thousands flag", .draw = draw_flag}};
-art::ArtBitmap knob_bitmap{{.module = "tervalin", .id = 360, .width = 48, .height = 48,
-                            .depth = art::Depth::Palette8, .what = "altimeter pressure knob", .draw = draw_knob}};
+art::ArtBitmap thousands_window{{.module = "tervalin",
+                                 .id = 341,
+                                 .width = 24,
+                                 .height = 36,
+                                 .depth = art::Depth::Palette8,
+                                 .what = "altitude thousands window",
+                                 .draw = window}};
+art::ArtBitmap flag_bitmap{{.module = "tervalin",
+                            .id = 350,
+                            .width = 24,
+                            .height = 36,
+                            .depth = art::Depth::Palette8,
+                            .what = "altimeter ten-thousands flag",
+                            .draw = draw_flag}};
+art::ArtBitmap knob_bitmap{{.module = "tervalin",
+                            .id = 360,
+                            .width = 48,
+                            .height = 48,
+                            .depth = art::Depth::Palette8,
+                            .what = "altimeter pressure knob",
+                            .draw = draw_knob}};
 
 }  // namespace

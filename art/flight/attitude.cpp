@@ -50,8 +50,8 @@ void triangle(cairo_t* cr, double cx, double cy, double angle, double r_apex, do
 
 // A ball in display pixels about (0, 0): sky above, ground below, ladder
 // lines every 10 degrees with labels, `half_width` wide at most.
-void ball(cairo_t* cr, double width, double height, double pixels_per_degree, bool tens_labels,
-          double half_width, double label_x, double label_size) {
+void ball(cairo_t* cr, double width, double height, double pixels_per_degree, bool tens_labels, double half_width,
+          double label_x, double label_size) {
     cairo_rectangle(cr, -width / 2, -height / 2, width, height / 2);
     art::set_colour(cr, kSky);
     cairo_fill(cr);
@@ -358,60 +358,139 @@ void draw_standby_front(Canvas& c) {
     disc(c.cr, 260, 261, 34, {0.22, 0.22, 0.23});
 }
 
-art::ArtBitmap standby_case_bitmap{{.module = "tervalin", .id = 210, .width = 298, .height = 298,
-                                    .depth = art::Depth::Palette8, .what = "standby horizon case, bank scale",
+art::ArtBitmap standby_case_bitmap{{.module = "tervalin",
+                                    .id = 210,
+                                    .width = 298,
+                                    .height = 298,
+                                    .depth = art::Depth::Palette8,
+                                    .what = "standby horizon case, bank scale",
                                     .draw = draw_standby_case}};
-art::ArtBitmap standby_ball_bitmap{{.module = "tervalin", .id = 220, .width = 160, .height = 360,
-                                    .depth = art::Depth::Palette8, .what = "standby horizon ball",
+art::ArtBitmap standby_ball_bitmap{{.module = "tervalin",
+                                    .id = 220,
+                                    .width = 160,
+                                    .height = 360,
+                                    .depth = art::Depth::Palette8,
+                                    .what = "standby horizon ball",
                                     .draw = draw_standby_ball}};
-art::ArtBitmap standby_ball_mask{{.module = "tervalin", .id = 221, .width = 254, .height = 254,
-                                  .depth = art::Depth::Palette8, .what = "standby ball mask",
+art::ArtBitmap standby_ball_mask{{.module = "tervalin",
+                                  .id = 221,
+                                  .width = 254,
+                                  .height = 254,
+                                  .depth = art::Depth::Palette8,
+                                  .what = "standby ball mask",
                                   .draw = [](Canvas& c) { mask_disc(c, 124); }}};
-art::ArtBitmap standby_disc_bitmap{{.module = "tervalin", .id = 230, .width = 256, .height = 256,
-                                    .depth = art::Depth::Palette8, .what = "standby bank disc",
+art::ArtBitmap standby_disc_bitmap{{.module = "tervalin",
+                                    .id = 230,
+                                    .width = 256,
+                                    .height = 256,
+                                    .depth = art::Depth::Palette8,
+                                    .what = "standby bank disc",
                                     .draw = draw_standby_disc}};
-art::ArtBitmap standby_disc_mask{{.module = "tervalin", .id = 231, .width = 256, .height = 256,
-                                  .depth = art::Depth::Palette8, .what = "standby bank disc mask",
+art::ArtBitmap standby_disc_mask{{.module = "tervalin",
+                                  .id = 231,
+                                  .width = 256,
+                                  .height = 256,
+                                  .depth = art::Depth::Palette8,
+                                  .what = "standby bank disc mask",
                                   .draw = [](Canvas& c) { mask_disc(c, 126); }}};
-art::ArtBitmap standby_flag_bitmap{{.module = "tervalin", .id = 240, .width = 75, .height = 133,
-                                    .depth = art::Depth::Palette8, .what = "standby warning flag",
+art::ArtBitmap standby_flag_bitmap{{.module = "tervalin",
+                                    .id = 240,
+                                    .width = 75,
+                                    .height = 133,
+                                    .depth = art::Depth::Palette8,
+                                    .what = "standby warning flag",
                                     .draw = draw_standby_flag}};
-art::ArtBitmap standby_symbol_bitmap{{.module = "tervalin", .id = 250, .width = 240, .height = 35,
-                                      .depth = art::Depth::Palette8, .what = "standby aircraft symbol",
+art::ArtBitmap standby_symbol_bitmap{{.module = "tervalin",
+                                      .id = 250,
+                                      .width = 240,
+                                      .height = 35,
+                                      .depth = art::Depth::Palette8,
+                                      .what = "standby aircraft symbol",
                                       .draw = draw_standby_symbol}};
-art::ArtBitmap standby_front_bitmap{{.module = "tervalin", .id = 260, .width = 298, .height = 298,
-                                     .depth = art::Depth::Palette8, .what = "standby horizon bezel",
+art::ArtBitmap standby_front_bitmap{{.module = "tervalin",
+                                     .id = 260,
+                                     .width = 298,
+                                     .height = 298,
+                                     .depth = art::Depth::Palette8,
+                                     .what = "standby horizon bezel",
                                      .draw = draw_standby_front}};
-art::ArtBitmap standby_knob_bitmap{{.module = "tervalin", .id = 270, .width = 76, .height = 76,
-                                    .depth = art::Depth::Palette8, .what = "standby reference-bars knob",
+art::ArtBitmap standby_knob_bitmap{{.module = "tervalin",
+                                    .id = 270,
+                                    .width = 76,
+                                    .height = 76,
+                                    .depth = art::Depth::Palette8,
+                                    .what = "standby reference-bars knob",
                                     .draw = [](Canvas& c) { knurled_knob(c, 30); }}};
 
-art::ArtBitmap adi_case_bitmap{{.module = "tervalin", .id = 2000, .width = 294, .height = 315,
-                                .depth = art::Depth::Palette8, .what = "ADI case", .draw = draw_adi_case}};
-art::ArtBitmap adi_ball_bitmap{{.module = "tervalin", .id = 2010, .width = 256, .height = 254,
-                                .depth = art::Depth::Palette8, .what = "ADI ball (texture 0.7 x 0.45)",
+art::ArtBitmap adi_case_bitmap{{.module = "tervalin",
+                                .id = 2000,
+                                .width = 294,
+                                .height = 315,
+                                .depth = art::Depth::Palette8,
+                                .what = "ADI case",
+                                .draw = draw_adi_case}};
+art::ArtBitmap adi_ball_bitmap{{.module = "tervalin",
+                                .id = 2010,
+                                .width = 256,
+                                .height = 254,
+                                .depth = art::Depth::Palette8,
+                                .what = "ADI ball (texture 0.7 x 0.45)",
                                 .draw = draw_adi_ball}};
-art::ArtBitmap adi_ball_mask{{.module = "tervalin", .id = 2011, .width = 256, .height = 254,
-                              .depth = art::Depth::Palette8, .what = "ADI ball mask",
+art::ArtBitmap adi_ball_mask{{.module = "tervalin",
+                              .id = 2011,
+                              .width = 256,
+                              .height = 254,
+                              .depth = art::Depth::Palette8,
+                              .what = "ADI ball mask",
                               .draw = [](Canvas& c) { mask_disc(c, 115); }}};
-art::ArtBitmap adi_pointer_bitmap{{.module = "tervalin", .id = 2020, .width = 100, .height = 162,
-                                   .depth = art::Depth::Palette8, .what = "ADI bank pointer",
+art::ArtBitmap adi_pointer_bitmap{{.module = "tervalin",
+                                   .id = 2020,
+                                   .width = 100,
+                                   .height = 162,
+                                   .depth = art::Depth::Palette8,
+                                   .what = "ADI bank pointer",
                                    .draw = draw_adi_bank_pointer}};
-art::ArtBitmap adi_ring_bitmap{{.module = "tervalin", .id = 2030, .width = 230, .height = 230,
-                                .depth = art::Depth::Palette8, .what = "ADI bank-scale ring",
+art::ArtBitmap adi_ring_bitmap{{.module = "tervalin",
+                                .id = 2030,
+                                .width = 230,
+                                .height = 230,
+                                .depth = art::Depth::Palette8,
+                                .what = "ADI bank-scale ring",
                                 .draw = draw_adi_bank_ring}};
-art::ArtBitmap adi_flag_bitmap{{.module = "tervalin", .id = 2040, .width = 75, .height = 30,
-                                .depth = art::Depth::Palette8, .what = "ADI warning flag", .draw = draw_adi_flag}};
-art::ArtBitmap adi_symbol_bitmap{{.module = "tervalin", .id = 2050, .width = 270, .height = 30,
-                                  .depth = art::Depth::Palette8, .what = "ADI aircraft symbol",
+art::ArtBitmap adi_flag_bitmap{{.module = "tervalin",
+                                .id = 2040,
+                                .width = 75,
+                                .height = 30,
+                                .depth = art::Depth::Palette8,
+                                .what = "ADI warning flag",
+                                .draw = draw_adi_flag}};
+art::ArtBitmap adi_symbol_bitmap{{.module = "tervalin",
+                                  .id = 2050,
+                                  .width = 270,
+                                  .height = 30,
+                                  .depth = art::Depth::Palette8,
+                                  .what = "ADI aircraft symbol",
                                   .draw = draw_adi_symbol}};
-art::ArtBitmap adi_front_bitmap{{.module = "tervalin", .id = 2060, .width = 294, .height = 315,
-                                 .depth = art::Depth::Palette8, .what = "ADI front", .draw = draw_adi_front}};
-art::ArtBitmap adi_inclinometer_bitmap{{.module = "tervalin", .id = 2070, .width = 12, .height = 9,
-                                        .depth = art::Depth::Palette8, .what = "ADI inclinometer ball",
+art::ArtBitmap adi_front_bitmap{{.module = "tervalin",
+                                 .id = 2060,
+                                 .width = 294,
+                                 .height = 315,
+                                 .depth = art::Depth::Palette8,
+                                 .what = "ADI front",
+                                 .draw = draw_adi_front}};
+art::ArtBitmap adi_inclinometer_bitmap{{.module = "tervalin",
+                                        .id = 2070,
+                                        .width = 12,
+                                        .height = 9,
+                                        .depth = art::Depth::Palette8,
+                                        .what = "ADI inclinometer ball",
                                         .draw = draw_inclinometer_ball}};
-art::ArtBitmap adi_knob_bitmap{{.module = "tervalin", .id = 2080, .width = 70, .height = 70,
-                                .depth = art::Depth::Palette8, .what = "ADI reference-bars knob",
+art::ArtBitmap adi_knob_bitmap{{.module = "tervalin",
+                                .id = 2080,
+                                .width = 70,
+                                .height = 70,
+                                .depth = art::Depth::Palette8,
+                                .what = "ADI reference-bars knob",
                                 .draw = [](Canvas& c) { knurled_knob(c, 28); }}};
 
 }  // namespace

@@ -25,8 +25,8 @@ constexpr size_t kBankPointer = 14;
 
 // The row (or column) of a window where the value under the readout
 // shows: the readout digits are centred there.
-constexpr double kSpeedIndexRow = 57;     // screen y 145
-constexpr double kAltitudeIndexRow = 57;  // screen y 145
+constexpr double kSpeedIndexRow = 57;       // screen y 145
+constexpr double kAltitudeIndexRow = 57;    // screen y 145
 constexpr double kHeadingIndexColumn = 58;  // screen x 198
 
 // Screen boxes of the readouts, for the pointer boxes on the background
@@ -142,8 +142,8 @@ void draw_background(art::Canvas& c) {
     pointer_box(cr, kSpeedBox, kSpeedBox.x1 + kPointerLength);
     pointer_box(cr, kAltitudeBox, kAltitudeBox.x0 - kPointerLength);
     cairo_set_line_width(cr, 1.5);
-    cairo_rectangle(cr, kHeadingBox.x0, kHeadingBox.y0, kHeadingBox.x1 - kHeadingBox.x0,
-                    kHeadingBox.y1 - kHeadingBox.y0);
+    cairo_rectangle(
+        cr, kHeadingBox.x0, kHeadingBox.y0, kHeadingBox.x1 - kHeadingBox.x0, kHeadingBox.y1 - kHeadingBox.y0);
     cairo_stroke(cr);
 
     // Bank scale where the bank pointer's tip sweeps, placed through the
@@ -348,39 +348,116 @@ void draw_low_altitude_frame(art::Canvas& c) {
 using art::ArtBitmap;
 using art::Depth;
 
-ArtBitmap background{{.module = "skyra_hud_r", .id = 256, .width = 400, .height = 305, .depth = Depth::Mono1,
-                      .what = "HUD background symbology", .draw = draw_background}};
-ArtBitmap speed_strip{{.module = "skyra_hud_r", .id = 4608, .width = 34, .height = 2800, .depth = Depth::Mono1,
-                       .what = "HUD airspeed tape", .draw = draw_speed_tape}};
-ArtBitmap speed_window{{.module = "skyra_hud_r", .id = 4609, .width = 34, .height = 106, .depth = Depth::Mono1,
+ArtBitmap background{{.module = "skyra_hud_r",
+                      .id = 256,
+                      .width = 400,
+                      .height = 305,
+                      .depth = Depth::Mono1,
+                      .what = "HUD background symbology",
+                      .draw = draw_background}};
+ArtBitmap speed_strip{{.module = "skyra_hud_r",
+                       .id = 4608,
+                       .width = 34,
+                       .height = 2800,
+                       .depth = Depth::Mono1,
+                       .what = "HUD airspeed tape",
+                       .draw = draw_speed_tape}};
+ArtBitmap speed_window{{.module = "skyra_hud_r",
+                        .id = 4609,
+                        .width = 34,
+                        .height = 106,
+                        .depth = Depth::Mono1,
                         .what = "HUD airspeed window",
                         .draw = [](art::Canvas& c) { window_with_hole(c, 36, 88, kSpeedHole); }}};
-ArtBitmap ladder{{.module = "skyra_hud_r", .id = 4864, .width = 226, .height = 3000, .depth = Depth::Mono1,
-                  .what = "HUD pitch ladder", .draw = draw_pitch_ladder}};
-ArtBitmap ladder_mask{{.module = "skyra_hud_r", .id = 4865, .width = 400, .height = 305, .depth = Depth::Mono1,
-                       .what = "HUD pitch ladder mask", .draw = draw_ladder_mask}};
-ArtBitmap vs_caret{{.module = "skyra_hud_r", .id = 5120, .width = 15, .height = 15, .depth = Depth::Mono1,
-                    .what = "HUD vertical-speed caret", .draw = [](art::Canvas& c) { draw_caret(c.cr, true); }}};
-ArtBitmap heading_strip{{.module = "skyra_hud_r", .id = 5376, .width = 1200, .height = 24, .depth = Depth::Mono1,
-                         .what = "HUD heading tape", .draw = draw_heading_tape}};
-ArtBitmap heading_window{{.module = "skyra_hud_r", .id = 5377, .width = 116, .height = 24, .depth = Depth::Mono1,
+ArtBitmap ladder{{.module = "skyra_hud_r",
+                  .id = 4864,
+                  .width = 226,
+                  .height = 3000,
+                  .depth = Depth::Mono1,
+                  .what = "HUD pitch ladder",
+                  .draw = draw_pitch_ladder}};
+ArtBitmap ladder_mask{{.module = "skyra_hud_r",
+                       .id = 4865,
+                       .width = 400,
+                       .height = 305,
+                       .depth = Depth::Mono1,
+                       .what = "HUD pitch ladder mask",
+                       .draw = draw_ladder_mask}};
+ArtBitmap vs_caret{{.module = "skyra_hud_r",
+                    .id = 5120,
+                    .width = 15,
+                    .height = 15,
+                    .depth = Depth::Mono1,
+                    .what = "HUD vertical-speed caret",
+                    .draw = [](art::Canvas& c) { draw_caret(c.cr, true); }}};
+ArtBitmap heading_strip{{.module = "skyra_hud_r",
+                         .id = 5376,
+                         .width = 1200,
+                         .height = 24,
+                         .depth = Depth::Mono1,
+                         .what = "HUD heading tape",
+                         .draw = draw_heading_tape}};
+ArtBitmap heading_window{{.module = "skyra_hud_r",
+                          .id = 5377,
+                          .width = 116,
+                          .height = 24,
+                          .depth = Depth::Mono1,
                           .what = "HUD heading window",
                           .draw = [](art::Canvas& c) { window_with_hole(c, 140, 200, kHeadingBox); }}};
-ArtBitmap alert_off{{.module = "skyra_hud_r", .id = 5632, .width = 64, .height = 19, .depth = Depth::Mono1,
-                     .what = "HUD low-altitude alert off", .draw = [](art::Canvas&) {}}};
-ArtBitmap alert_on{{.module = "skyra_hud_r", .id = 5633, .width = 64, .height = 19, .depth = Depth::Mono1,
-                    .what = "HUD low-altitude R frame", .draw = draw_low_altitude_frame}};
-ArtBitmap bank_pointer{{.module = "skyra_hud_r", .id = 6144, .width = 96, .height = 15, .depth = Depth::Mono1,
-                        .what = "HUD bank pointer", .draw = draw_bank_pointer}};
-ArtBitmap v_marker{{.module = "skyra_hud_r", .id = 6400, .width = 15, .height = 15, .depth = Depth::Mono1,
-                    .what = "HUD V marker", .draw = draw_v_marker}};
-ArtBitmap speed_caret{{.module = "skyra_hud_r", .id = 8192, .width = 15, .height = 15, .depth = Depth::Mono1,
-                       .what = "HUD airspeed caret", .draw = [](art::Canvas& c) { draw_caret(c.cr, false); }}};
-ArtBitmap diamond{{.module = "skyra_hud_r", .id = 8448, .width = 15, .height = 17, .depth = Depth::Mono1,
-                   .what = "HUD diamond marker", .draw = draw_diamond}};
-ArtBitmap altitude_strip{{.module = "skyra_hud_r", .id = 8704, .width = 38, .height = 18000, .depth = Depth::Mono1,
-                          .what = "HUD altitude tape", .draw = draw_altitude_tape}};
-ArtBitmap altitude_window{{.module = "skyra_hud_r", .id = 8705, .width = 38, .height = 106, .depth = Depth::Mono1,
+ArtBitmap alert_off{{.module = "skyra_hud_r",
+                     .id = 5632,
+                     .width = 64,
+                     .height = 19,
+                     .depth = Depth::Mono1,
+                     .what = "HUD low-altitude alert off",
+                     .draw = [](art::Canvas&) {}}};
+ArtBitmap alert_on{{.module = "skyra_hud_r",
+                    .id = 5633,
+                    .width = 64,
+                    .height = 19,
+                    .depth = Depth::Mono1,
+                    .what = "HUD low-altitude R frame",
+                    .draw = draw_low_altitude_frame}};
+ArtBitmap bank_pointer{{.module = "skyra_hud_r",
+                        .id = 6144,
+                        .width = 96,
+                        .height = 15,
+                        .depth = Depth::Mono1,
+                        .what = "HUD bank pointer",
+                        .draw = draw_bank_pointer}};
+ArtBitmap v_marker{{.module = "skyra_hud_r",
+                    .id = 6400,
+                    .width = 15,
+                    .height = 15,
+                    .depth = Depth::Mono1,
+                    .what = "HUD V marker",
+                    .draw = draw_v_marker}};
+ArtBitmap speed_caret{{.module = "skyra_hud_r",
+                       .id = 8192,
+                       .width = 15,
+                       .height = 15,
+                       .depth = Depth::Mono1,
+                       .what = "HUD airspeed caret",
+                       .draw = [](art::Canvas& c) { draw_caret(c.cr, false); }}};
+ArtBitmap diamond{{.module = "skyra_hud_r",
+                   .id = 8448,
+                   .width = 15,
+                   .height = 17,
+                   .depth = Depth::Mono1,
+                   .what = "HUD diamond marker",
+                   .draw = draw_diamond}};
+ArtBitmap altitude_strip{{.module = "skyra_hud_r",
+                          .id = 8704,
+                          .width = 38,
+                          .height = 18000,
+                          .depth = Depth::Mono1,
+                          .what = "HUD altitude tape",
+                          .draw = draw_altitude_tape}};
+ArtBitmap altitude_window{{.module = "skyra_hud_r",
+                           .id = 8705,
+                           .width = 38,
+                           .height = 106,
+                           .depth = Depth::Mono1,
                            .what = "HUD altitude window",
                            .draw = [](art::Canvas& c) { window_with_hole(c, 328, 88, kAltitudeHole); }}};
 

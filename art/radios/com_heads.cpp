@@ -39,7 +39,11 @@ void toggle_seat(cairo_t* cr, double x, double y) {
     cairo_fill(cr);
 }
 
-ArtBitmap com1_face{{.module = "tervalin", .id = 3110, .width = 380, .height = 194, .depth = Depth::Palette8,
+ArtBitmap com1_face{{.module = "tervalin",
+                     .id = 3110,
+                     .width = 380,
+                     .height = 194,
+                     .depth = Depth::Palette8,
                      .what = "Tervalin_COM1 plate: frequency window, channel window, lamp, selectors, switches",
                      .draw = [](Canvas& c) {
                          cairo_t* cr = c.cr;
@@ -104,27 +108,70 @@ void selector(Canvas& c) {
     cairo_restore(cr);
 }
 
-ArtBitmap com1_selector_0{{.module = "tervalin", .id = 3130, .width = 60, .height = 60, .depth = Depth::Palette8,
-                           .what = "five-position selector, lower left", .draw = selector<0>}};
-ArtBitmap com1_selector_1{{.module = "tervalin", .id = 3131, .width = 60, .height = 60, .depth = Depth::Palette8,
-                           .what = "five-position selector, left", .draw = selector<1>}};
-ArtBitmap com1_selector_2{{.module = "tervalin", .id = 3132, .width = 60, .height = 60, .depth = Depth::Palette8,
-                           .what = "five-position selector, up", .draw = selector<2>}};
-ArtBitmap com1_selector_3{{.module = "tervalin", .id = 3133, .width = 60, .height = 60, .depth = Depth::Palette8,
-                           .what = "five-position selector, right", .draw = selector<3>}};
-ArtBitmap com1_selector_4{{.module = "tervalin", .id = 3134, .width = 60, .height = 60, .depth = Depth::Palette8,
-                           .what = "five-position selector, lower right", .draw = selector<4>}};
+ArtBitmap com1_selector_0{{.module = "tervalin",
+                           .id = 3130,
+                           .width = 60,
+                           .height = 60,
+                           .depth = Depth::Palette8,
+                           .what = "five-position selector, lower left",
+                           .draw = selector<0>}};
+ArtBitmap com1_selector_1{{.module = "tervalin",
+                           .id = 3131,
+                           .width = 60,
+                           .height = 60,
+                           .depth = Depth::Palette8,
+                           .what = "five-position selector, left",
+                           .draw = selector<1>}};
+ArtBitmap com1_selector_2{{.module = "tervalin",
+                           .id = 3132,
+                           .width = 60,
+                           .height = 60,
+                           .depth = Depth::Palette8,
+                           .what = "five-position selector, up",
+                           .draw = selector<2>}};
+ArtBitmap com1_selector_3{{.module = "tervalin",
+                           .id = 3133,
+                           .width = 60,
+                           .height = 60,
+                           .depth = Depth::Palette8,
+                           .what = "five-position selector, right",
+                           .draw = selector<3>}};
+ArtBitmap com1_selector_4{{.module = "tervalin",
+                           .id = 3134,
+                           .width = 60,
+                           .height = 60,
+                           .depth = Depth::Palette8,
+                           .what = "five-position selector, lower right",
+                           .draw = selector<4>}};
 
-ArtBitmap com1_tenths_strip{{.module = "tervalin", .id = 3140, .width = 15, .height = 209, .depth = Depth::Palette8,
+ArtBitmap com1_tenths_strip{{.module = "tervalin",
+                             .id = 3140,
+                             .width = 15,
+                             .height = 209,
+                             .depth = Depth::Palette8,
                              .what = "COM1 digit drum 0-9,0 (19 px cells)",
                              .draw = [](Canvas& c) { strip(c, digits(0, 9, true), kWideCell); }}};
-ArtBitmap com1_tenths_window{{.module = "tervalin", .id = 3141, .width = 15, .height = 19, .depth = Depth::Palette8,
-                              .what = "COM1 digit drum window", .draw = window_mask}};
-ArtBitmap com1_hundredths_strip{{.module = "tervalin", .id = 3150, .width = 15, .height = 209,
-                                 .depth = Depth::Palette8, .what = "COM1 hundredths drum 00/25/50/75 with dashes",
+ArtBitmap com1_tenths_window{{.module = "tervalin",
+                              .id = 3141,
+                              .width = 15,
+                              .height = 19,
+                              .depth = Depth::Palette8,
+                              .what = "COM1 digit drum window",
+                              .draw = window_mask}};
+ArtBitmap com1_hundredths_strip{{.module = "tervalin",
+                                 .id = 3150,
+                                 .width = 15,
+                                 .height = 209,
+                                 .depth = Depth::Palette8,
+                                 .what = "COM1 hundredths drum 00/25/50/75 with dashes",
                                  .draw = [](Canvas& c) { strip(c, channel_pairs(), kWideCell); }}};
-ArtBitmap com1_hundredths_window{{.module = "tervalin", .id = 3151, .width = 15, .height = 19,
-                                  .depth = Depth::Palette8, .what = "COM1 hundredths window", .draw = window_mask}};
+ArtBitmap com1_hundredths_window{{.module = "tervalin",
+                                  .id = 3151,
+                                  .width = 15,
+                                  .height = 19,
+                                  .depth = Depth::Palette8,
+                                  .what = "COM1 hundredths window",
+                                  .draw = window_mask}};
 
 void toggle(Canvas& c, int dir) {
     cairo_t* cr = c.cr;
@@ -152,21 +199,55 @@ void toggle(Canvas& c, int dir) {
     cairo_fill(cr);
 }
 
-ArtBitmap com1_switch_first{{.module = "tervalin", .id = 3160, .width = 40, .height = 50, .depth = Depth::Palette8,
-                             .what = "toggle switch, up", .draw = [](Canvas& c) { toggle(c, -1); }}};
-ArtBitmap com1_switch_second{{.module = "tervalin", .id = 3161, .width = 40, .height = 50, .depth = Depth::Palette8,
-                              .what = "toggle switch, down", .draw = [](Canvas& c) { toggle(c, +1); }}};
-ArtBitmap com1_lamp_dark{{.module = "tervalin", .id = 3170, .width = 13, .height = 13, .depth = Depth::Palette8,
-                          .what = "COM1 lamp, dark", .draw = [](Canvas& c) { lamp(c, false); }}};
-ArtBitmap com1_lamp_lit{{.module = "tervalin", .id = 3171, .width = 13, .height = 13, .depth = Depth::Palette8,
-                         .what = "COM1 lamp, lit", .draw = [](Canvas& c) { lamp(c, true); }}};
-ArtBitmap com1_tens_strip{{.module = "tervalin", .id = 3190, .width = 15, .height = 76, .depth = Depth::Palette8,
+ArtBitmap com1_switch_first{{.module = "tervalin",
+                             .id = 3160,
+                             .width = 40,
+                             .height = 50,
+                             .depth = Depth::Palette8,
+                             .what = "toggle switch, up",
+                             .draw = [](Canvas& c) { toggle(c, -1); }}};
+ArtBitmap com1_switch_second{{.module = "tervalin",
+                              .id = 3161,
+                              .width = 40,
+                              .height = 50,
+                              .depth = Depth::Palette8,
+                              .what = "toggle switch, down",
+                              .draw = [](Canvas& c) { toggle(c, +1); }}};
+ArtBitmap com1_lamp_dark{{.module = "tervalin",
+                          .id = 3170,
+                          .width = 13,
+                          .height = 13,
+                          .depth = Depth::Palette8,
+                          .what = "COM1 lamp, dark",
+                          .draw = [](Canvas& c) { lamp(c, false); }}};
+ArtBitmap com1_lamp_lit{{.module = "tervalin",
+                         .id = 3171,
+                         .width = 13,
+                         .height = 13,
+                         .depth = Depth::Palette8,
+                         .what = "COM1 lamp, lit",
+                         .draw = [](Canvas& c) { lamp(c, true); }}};
+ArtBitmap com1_tens_strip{{.module = "tervalin",
+                           .id = 3190,
+                           .width = 15,
+                           .height = 76,
+                           .depth = Depth::Palette8,
                            .what = "COM1 tens drum 0-3",
                            .draw = [](Canvas& c) { strip(c, digits(0, 3, false), kWideCell); }}};
-ArtBitmap com1_tens_window{{.module = "tervalin", .id = 3191, .width = 15, .height = 19, .depth = Depth::Palette8,
-                            .what = "COM1 tens window", .draw = window_mask}};
-ArtBitmap com1_leading_one{{.module = "tervalin", .id = 3200, .width = 15, .height = 19, .depth = Depth::Palette8,
-                            .what = "COM1 leading 1", .draw = [](Canvas& c) { digit_cell(c, "1"); }}};
+ArtBitmap com1_tens_window{{.module = "tervalin",
+                            .id = 3191,
+                            .width = 15,
+                            .height = 19,
+                            .depth = Depth::Palette8,
+                            .what = "COM1 tens window",
+                            .draw = window_mask}};
+ArtBitmap com1_leading_one{{.module = "tervalin",
+                            .id = 3200,
+                            .width = 15,
+                            .height = 19,
+                            .depth = Depth::Palette8,
+                            .what = "COM1 leading 1",
+                            .draw = [](Canvas& c) { digit_cell(c, "1"); }}};
 
 // --- "Brinvale_COM1" and "Tervalin_COM2": 13 x 25 drum cells -------------
 
@@ -193,39 +274,106 @@ SmallPlate com_plate(const std::string& gauge, int32_t token, const std::string&
             .fraction_detents = knob_detents(gauge, 7, token, com_channel_codes())};
 }
 
-ArtBitmap brinvale_face{{.module = "tervalin", .id = 1240, .width = 155, .height = 153, .depth = Depth::Palette8,
+ArtBitmap brinvale_face{{.module = "tervalin",
+                         .id = 1240,
+                         .width = 155,
+                         .height = 153,
+                         .depth = Depth::Palette8,
                          .what = "Brinvale_COM1 plate",
                          .draw = [](Canvas& c) { small_plate(c, com_plate("Brinvale_COM1", 23, "COM 1")); }}};
-ArtBitmap com_whole_knob{{.module = "tervalin", .id = 1250, .width = 50, .height = 50, .depth = Depth::Palette8,
+ArtBitmap com_whole_knob{{.module = "tervalin",
+                          .id = 1250,
+                          .width = 50,
+                          .height = 50,
+                          .depth = Depth::Palette8,
                           .what = "COM left knob (MHz)",
-                          .draw = [](Canvas& c) { knob(c, {0.16, 0.16, 0.17}, 12); }}};
-ArtBitmap com_fraction_knob{{.module = "tervalin", .id = 1260, .width = 50, .height = 50, .depth = Depth::Palette8,
+                          .draw = [](Canvas& c) {
+                              knob(c, {0.16, 0.16, 0.17}, 12);
+                          }}};
+ArtBitmap com_fraction_knob{{.module = "tervalin",
+                             .id = 1260,
+                             .width = 50,
+                             .height = 50,
+                             .depth = Depth::Palette8,
                              .what = "COM right knob (kHz)",
-                             .draw = [](Canvas& c) { knob(c, {0.20, 0.20, 0.21}, 12); }}};
-ArtBitmap com_digit_strip{{.module = "tervalin", .id = 1270, .width = 13, .height = 275, .depth = Depth::Palette8,
+                             .draw = [](Canvas& c) {
+                                 knob(c, {0.20, 0.20, 0.21}, 12);
+                             }}};
+ArtBitmap com_digit_strip{{.module = "tervalin",
+                           .id = 1270,
+                           .width = 13,
+                           .height = 275,
+                           .depth = Depth::Palette8,
                            .what = "COM digit drum 0-9,0 (25 px cells)",
                            .draw = [](Canvas& c) { strip(c, digits(0, 9, true), kSmallCell); }}};
-ArtBitmap com_digit_window{{.module = "tervalin", .id = 1271, .width = 13, .height = 25, .depth = Depth::Palette8,
-                            .what = "COM digit window", .draw = window_mask}};
-ArtBitmap com_tens_strip{{.module = "tervalin", .id = 1280, .width = 13, .height = 100, .depth = Depth::Palette8,
+ArtBitmap com_digit_window{{.module = "tervalin",
+                            .id = 1271,
+                            .width = 13,
+                            .height = 25,
+                            .depth = Depth::Palette8,
+                            .what = "COM digit window",
+                            .draw = window_mask}};
+ArtBitmap com_tens_strip{{.module = "tervalin",
+                          .id = 1280,
+                          .width = 13,
+                          .height = 100,
+                          .depth = Depth::Palette8,
                           .what = "COM tens drum 0-3",
                           .draw = [](Canvas& c) { strip(c, digits(0, 3, false), kSmallCell); }}};
-ArtBitmap com_tens_window{{.module = "tervalin", .id = 1281, .width = 13, .height = 25, .depth = Depth::Palette8,
-                           .what = "COM tens window", .draw = window_mask}};
-ArtBitmap com_leading_one{{.module = "tervalin", .id = 1290, .width = 13, .height = 25, .depth = Depth::Palette8,
-                           .what = "COM leading 1", .draw = [](Canvas& c) { digit_cell(c, "1"); }}};
-ArtBitmap com_hundredths_strip{{.module = "tervalin", .id = 1300, .width = 13, .height = 275,
-                                .depth = Depth::Palette8, .what = "COM hundredths drum 00/25/50/75 with dashes",
+ArtBitmap com_tens_window{{.module = "tervalin",
+                           .id = 1281,
+                           .width = 13,
+                           .height = 25,
+                           .depth = Depth::Palette8,
+                           .what = "COM tens window",
+                           .draw = window_mask}};
+ArtBitmap com_leading_one{{.module = "tervalin",
+                           .id = 1290,
+                           .width = 13,
+                           .height = 25,
+                           .depth = Depth::Palette8,
+                           .what = "COM leading 1",
+                           .draw = [](Canvas& c) { digit_cell(c, "1"); }}};
+ArtBitmap com_hundredths_strip{{.module = "tervalin",
+                                .id = 1300,
+                                .width = 13,
+                                .height = 275,
+                                .depth = Depth::Palette8,
+                                .what = "COM hundredths drum 00/25/50/75 with dashes",
                                 .draw = [](Canvas& c) { strip(c, channel_pairs(), kSmallCell); }}};
-ArtBitmap com_hundredths_window{{.module = "tervalin", .id = 1301, .width = 13, .height = 25,
-                                 .depth = Depth::Palette8, .what = "COM hundredths window", .draw = window_mask}};
-ArtBitmap com_mark_off{{.module = "tervalin", .id = 1310, .width = 39, .height = 11, .depth = Depth::Palette8,
-                        .what = "COM pointer mark at OFF", .draw = [](Canvas& c) { pointer_mark(c, 24, 12); }}};
-ArtBitmap com_mark_on{{.module = "tervalin", .id = 1311, .width = 39, .height = 11, .depth = Depth::Palette8,
-                       .what = "COM pointer mark at ON", .draw = [](Canvas& c) { pointer_mark(c, 24, 31); }}};
-ArtBitmap com_lamp{{.module = "tervalin", .id = 1320, .width = 13, .height = 13, .depth = Depth::Palette8,
-                    .what = "COM lamp, lit", .draw = [](Canvas& c) { lamp(c, true); }}};
-ArtBitmap com2_face{{.module = "tervalin", .id = 1330, .width = 155, .height = 153, .depth = Depth::Palette8,
+ArtBitmap com_hundredths_window{{.module = "tervalin",
+                                 .id = 1301,
+                                 .width = 13,
+                                 .height = 25,
+                                 .depth = Depth::Palette8,
+                                 .what = "COM hundredths window",
+                                 .draw = window_mask}};
+ArtBitmap com_mark_off{{.module = "tervalin",
+                        .id = 1310,
+                        .width = 39,
+                        .height = 11,
+                        .depth = Depth::Palette8,
+                        .what = "COM pointer mark at OFF",
+                        .draw = [](Canvas& c) { pointer_mark(c, 24, 12); }}};
+ArtBitmap com_mark_on{{.module = "tervalin",
+                       .id = 1311,
+                       .width = 39,
+                       .height = 11,
+                       .depth = Depth::Palette8,
+                       .what = "COM pointer mark at ON",
+                       .draw = [](Canvas& c) { pointer_mark(c, 24, 31); }}};
+ArtBitmap com_lamp{{.module = "tervalin",
+                    .id = 1320,
+                    .width = 13,
+                    .height = 13,
+                    .depth = Depth::Palette8,
+                    .what = "COM lamp, lit",
+                    .draw = [](Canvas& c) { lamp(c, true); }}};
+ArtBitmap com2_face{{.module = "tervalin",
+                     .id = 1330,
+                     .width = 155,
+                     .height = 153,
+                     .depth = Depth::Palette8,
                      .what = "Tervalin_COM2 plate",
                      .draw = [](Canvas& c) { small_plate(c, com_plate("Tervalin_COM2", 870, "COM 2")); }}};
 

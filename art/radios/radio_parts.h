@@ -175,8 +175,8 @@ inline void lamp(Canvas& c, bool lit, Colour glow = kLampLit) {
     cairo_arc(cr, cx, cy, r - 1.5, 0, 2 * kPi);
     Colour glass = lit ? glow : kLampGlassDark;
     cairo_pattern_t* p = cairo_pattern_create_radial(cx - 1.5, cy - 1.5, 0.5, cx, cy, r - 1.5);
-    cairo_pattern_add_color_stop_rgb(p, 0, std::min(1.0, glass.r + 0.4), std::min(1.0, glass.g + 0.4),
-                                     std::min(1.0, glass.b + 0.4));
+    cairo_pattern_add_color_stop_rgb(
+        p, 0, std::min(1.0, glass.r + 0.4), std::min(1.0, glass.g + 0.4), std::min(1.0, glass.b + 0.4));
     cairo_pattern_add_color_stop_rgb(p, 1, glass.r, glass.g, glass.b);
     cairo_set_source(cr, p);
     cairo_fill(cr);

@@ -19,7 +19,9 @@ inline constexpr Colour kOrange{0.95, 0.55, 0.10};
 inline constexpr Colour kYellow{0.95, 0.85, 0.15};
 inline constexpr Colour kRed{0.85, 0.12, 0.10};
 
-inline double radians(double degrees) { return degrees * std::numbers::pi / 180.0; }
+inline double radians(double degrees) {
+    return degrees * std::numbers::pi / 180.0;
+}
 
 // A needle of a placed gauge, seen through the host: where it points for a
 // value of its variable, and points along that direction.
@@ -29,13 +31,12 @@ public:
 
     double angle(double value) const {
         auto a = probe_.needle_angle(element_, {{token_, value}});
-        if (!a) throw gaugehost::HostError("needle " + std::to_string(element_) + " draws nothing at " +
-                                         std::to_string(value));
+        if (!a)
+            throw gaugehost::HostError("needle " + std::to_string(element_) + " draws nothing at " +
+                                       std::to_string(value));
         return *a;
     }
-    GaugeProbe::Point at(double value, double radius) const {
-        return probe_.point_at(element_, angle(value), radius);
-    }
+    GaugeProbe::Point at(double value, double radius) const { return probe_.point_at(element_, angle(value), radius); }
     GaugeProbe::Point centre() const { return probe_.point_at(element_, 0, 0); }
 
     void tick(cairo_t* cr, double value, double r0, double r1, double width) const {
@@ -52,8 +53,10 @@ public:
         constexpr int kSteps = 48;
         for (int i = 0; i <= kSteps; ++i) {
             const auto p = at(from + (to - from) * i / kSteps, r1);
-            if (i == 0) cairo_move_to(cr, p.x, p.y);
-            else cairo_line_to(cr, p.x, p.y);
+            if (i == 0)
+                cairo_move_to(cr, p.x, p.y);
+            else
+                cairo_line_to(cr, p.x, p.y);
         }
         for (int i = kSteps; i >= 0; --i) {
             const auto p = at(from + (to - from) * i / kSteps, r0);

@@ -39,16 +39,33 @@ void draw_face(Canvas& c) {
     art::draw_text_centered(cr, "PERCENT", 100, 138, 9, "DejaVu Sans", false);
 }
 
-art::ArtBitmap face_bitmap{{.module = "tervalin", .id = 1000, .width = 200, .height = 200,
-                            .depth = art::Depth::Palette8, .what = "N1/N2 percent dial", .draw = draw_face}};
-art::ArtBitmap fine_bitmap{{.module = "tervalin", .id = 1010, .width = 27, .height = 4,
-                            .depth = art::Depth::Palette8, .what = "N1/N2 fine needle",
+art::ArtBitmap face_bitmap{{.module = "tervalin",
+                            .id = 1000,
+                            .width = 200,
+                            .height = 200,
+                            .depth = art::Depth::Palette8,
+                            .what = "N1/N2 percent dial",
+                            .draw = draw_face}};
+art::ArtBitmap fine_bitmap{{.module = "tervalin",
+                            .id = 1010,
+                            .width = 27,
+                            .height = 4,
+                            .depth = art::Depth::Palette8,
+                            .what = "N1/N2 fine needle",
                             .draw = [](Canvas& c) { pointer(c, 7, 2, kMarks, false); }}};
-art::ArtBitmap main_bitmap{{.module = "tervalin", .id = 1020, .width = 115, .height = 14,
-                            .depth = art::Depth::Palette8, .what = "N1/N2 main needle",
+art::ArtBitmap main_bitmap{{.module = "tervalin",
+                            .id = 1020,
+                            .width = 115,
+                            .height = 14,
+                            .depth = art::Depth::Palette8,
+                            .what = "N1/N2 main needle",
                             .draw = [](Canvas& c) { pointer(c, 30, 7); }}};
-art::ArtBitmap cover_bitmap{{.module = "tervalin", .id = 1030, .width = 200, .height = 200,
-                             .depth = art::Depth::Palette8, .what = "N1/N2 bezel",
+art::ArtBitmap cover_bitmap{{.module = "tervalin",
+                             .id = 1030,
+                             .width = 200,
+                             .height = 200,
+                             .depth = art::Depth::Palette8,
+                             .what = "N1/N2 bezel",
                              .draw = [](Canvas& c) { bezel(c.cr, 100, 100, 100, 91); }}};
 
 }  // namespace

@@ -42,13 +42,26 @@ void draw_cover(Canvas& c) {
     art::draw_text_centered(cr, "L / mn", 140, 110, 6.5, "DejaVu Sans", false);
 }
 
-art::ArtBitmap face_bitmap{{.module = "tervalin", .id = 1410, .width = 200, .height = 200,
-                            .depth = art::Depth::Palette8, .what = "fuel flow dial", .draw = draw_face}};
-art::ArtBitmap needle_bitmap{{.module = "tervalin", .id = 1420, .width = 78, .height = 10,
-                              .depth = art::Depth::Palette8, .what = "fuel flow needle",
+art::ArtBitmap face_bitmap{{.module = "tervalin",
+                            .id = 1410,
+                            .width = 200,
+                            .height = 200,
+                            .depth = art::Depth::Palette8,
+                            .what = "fuel flow dial",
+                            .draw = draw_face}};
+art::ArtBitmap needle_bitmap{{.module = "tervalin",
+                              .id = 1420,
+                              .width = 78,
+                              .height = 10,
+                              .depth = art::Depth::Palette8,
+                              .what = "fuel flow needle",
                               .draw = [](Canvas& c) { pointer(c, 0, 5, kMarks, false); }}};
-art::ArtBitmap cover_bitmap{{.module = "tervalin", .id = 1430, .width = 200, .height = 200,
-                             .depth = art::Depth::Palette8, .what = "fuel flow bezel and legend",
+art::ArtBitmap cover_bitmap{{.module = "tervalin",
+                             .id = 1430,
+                             .width = 200,
+                             .height = 200,
+                             .depth = art::Depth::Palette8,
+                             .what = "fuel flow bezel and legend",
                              .draw = draw_cover}};
 
 }  // namespace

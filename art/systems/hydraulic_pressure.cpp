@@ -79,13 +79,26 @@ void draw_cover(Canvas& c) {
     }
 }
 
-art::ArtBitmap face_bitmap{{.module = "tervalin", .id = 1440, .width = 300, .height = 300,
-                            .depth = art::Depth::Palette8, .what = "hydraulic pressure dial", .draw = draw_face}};
-art::ArtBitmap needle_bitmap{{.module = "tervalin", .id = 1450, .width = 75, .height = 10,
-                              .depth = art::Depth::Palette8, .what = "hydraulic pressure needle",
+art::ArtBitmap face_bitmap{{.module = "tervalin",
+                            .id = 1440,
+                            .width = 300,
+                            .height = 300,
+                            .depth = art::Depth::Palette8,
+                            .what = "hydraulic pressure dial",
+                            .draw = draw_face}};
+art::ArtBitmap needle_bitmap{{.module = "tervalin",
+                              .id = 1450,
+                              .width = 75,
+                              .height = 10,
+                              .depth = art::Depth::Palette8,
+                              .what = "hydraulic pressure needle",
                               .draw = [](Canvas& c) { pointer(c, 0, 5, kMarks, false); }}};
-art::ArtBitmap cover_bitmap{{.module = "tervalin", .id = 1460, .width = 300, .height = 300,
-                             .depth = art::Depth::Palette8, .what = "hydraulic pressure cover and caps",
+art::ArtBitmap cover_bitmap{{.module = "tervalin",
+                             .id = 1460,
+                             .width = 300,
+                             .height = 300,
+                             .depth = art::Depth::Palette8,
+                             .what = "hydraulic pressure cover and caps",
                              .draw = draw_cover}};
 
 }  // namespace

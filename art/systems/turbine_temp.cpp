@@ -10,7 +10,9 @@ using art::Canvas;
 
 constexpr size_t kNeedle = 2;
 
-double rankine(double celsius) { return 491.67 + 1.8 * celsius; }
+double rankine(double celsius) {
+    return 491.67 + 1.8 * celsius;
+}
 
 void draw_face(Canvas& c) {
     cairo_t* cr = c.cr;
@@ -33,13 +35,26 @@ void draw_face(Canvas& c) {
     art::draw_text_centered(cr, "\u00B0C x I00", 100, 151, 10, "DejaVu Sans", false);
 }
 
-art::ArtBitmap face_bitmap{{.module = "tervalin", .id = 470, .width = 200, .height = 200,
-                            .depth = art::Depth::Palette8, .what = "turbine temperature dial", .draw = draw_face}};
-art::ArtBitmap needle_bitmap{{.module = "tervalin", .id = 480, .width = 110, .height = 8,
-                              .depth = art::Depth::Palette8, .what = "turbine temperature needle",
+art::ArtBitmap face_bitmap{{.module = "tervalin",
+                            .id = 470,
+                            .width = 200,
+                            .height = 200,
+                            .depth = art::Depth::Palette8,
+                            .what = "turbine temperature dial",
+                            .draw = draw_face}};
+art::ArtBitmap needle_bitmap{{.module = "tervalin",
+                              .id = 480,
+                              .width = 110,
+                              .height = 8,
+                              .depth = art::Depth::Palette8,
+                              .what = "turbine temperature needle",
                               .draw = [](Canvas& c) { pointer(c, 34, 4); }}};
-art::ArtBitmap cover_bitmap{{.module = "tervalin", .id = 490, .width = 200, .height = 200,
-                             .depth = art::Depth::Palette8, .what = "turbine temperature bezel",
+art::ArtBitmap cover_bitmap{{.module = "tervalin",
+                             .id = 490,
+                             .width = 200,
+                             .height = 200,
+                             .depth = art::Depth::Palette8,
+                             .what = "turbine temperature bezel",
                              .draw = [](Canvas& c) { bezel(c.cr, 100, 100, 100, 91); }}};
 
 }  // namespace

@@ -42,13 +42,26 @@ void draw_face(Canvas& c) {
     cairo_stroke(cr);
 }
 
-art::ArtBitmap face_bitmap{{.module = "tervalin", .id = 4390, .width = 280, .height = 280,
-                            .depth = art::Depth::Palette8, .what = "voltmeter dial", .draw = draw_face}};
-art::ArtBitmap needle_bitmap{{.module = "tervalin", .id = 4400, .width = 163, .height = 22,
-                              .depth = art::Depth::Palette8, .what = "voltmeter needle",
+art::ArtBitmap face_bitmap{{.module = "tervalin",
+                            .id = 4390,
+                            .width = 280,
+                            .height = 280,
+                            .depth = art::Depth::Palette8,
+                            .what = "voltmeter dial",
+                            .draw = draw_face}};
+art::ArtBitmap needle_bitmap{{.module = "tervalin",
+                              .id = 4400,
+                              .width = 163,
+                              .height = 22,
+                              .depth = art::Depth::Palette8,
+                              .what = "voltmeter needle",
                               .draw = [](Canvas& c) { pointer(c, 50, 11); }}};
-art::ArtBitmap cover_bitmap{{.module = "tervalin", .id = 4410, .width = 280, .height = 280,
-                             .depth = art::Depth::Palette8, .what = "voltmeter bezel",
+art::ArtBitmap cover_bitmap{{.module = "tervalin",
+                             .id = 4410,
+                             .width = 280,
+                             .height = 280,
+                             .depth = art::Depth::Palette8,
+                             .what = "voltmeter bezel",
                              .draw = [](Canvas& c) { bezel(c.cr, 140, 140, 140, 128); }}};
 
 }  // namespace

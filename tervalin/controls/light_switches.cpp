@@ -29,16 +29,31 @@ struct LightSwitchRow {
 };
 
 constexpr LightSwitchRow light_switches[] = {
-    {.gauge = &panel_lights_switch_gauge, .name = "Panel_Lights_Switch", .light = token::panel_lights,
-     .help = 43840 /* 0xAB40 */, .toggle = event::toggle_panel_lights},
-    {.gauge = &landing_lights_switch_gauge, .name = "Landing_Lights_Switch", .light = token::landing_lights,
-     .help = 43838 /* 0xAB3E */, .toggle = event::toggle_landing_lights},
-    {.gauge = &navigation_lights_switch_gauge, .name = "Navigation_Lights_Switch",
-     .light = token::navigation_lights, .help = 43839 /* 0xAB3F */, .toggle = event::toggle_navigation_lights},
-    {.gauge = &strobe_lights_switch_gauge, .name = "Strobe_Lights_Switch", .light = token::strobe_lights,
-     .help = 43842 /* 0xAB42 */, .toggle = event::toggle_strobe_lights},
-    {.gauge = &beacon_lights_switch_gauge, .name = "Beacon_Lights_Switch", .light = token::beacon_lights,
-     .help = 43837 /* 0xAB3D */, .toggle = event::toggle_beacon_lights},
+    {.gauge = &panel_lights_switch_gauge,
+     .name = "Panel_Lights_Switch",
+     .light = token::panel_lights,
+     .help = 43840 /* 0xAB40 */,
+     .toggle = event::toggle_panel_lights},
+    {.gauge = &landing_lights_switch_gauge,
+     .name = "Landing_Lights_Switch",
+     .light = token::landing_lights,
+     .help = 43838 /* 0xAB3E */,
+     .toggle = event::toggle_landing_lights},
+    {.gauge = &navigation_lights_switch_gauge,
+     .name = "Navigation_Lights_Switch",
+     .light = token::navigation_lights,
+     .help = 43839 /* 0xAB3F */,
+     .toggle = event::toggle_navigation_lights},
+    {.gauge = &strobe_lights_switch_gauge,
+     .name = "Strobe_Lights_Switch",
+     .light = token::strobe_lights,
+     .help = 43842 /* 0xAB42 */,
+     .toggle = event::toggle_strobe_lights},
+    {.gauge = &beacon_lights_switch_gauge,
+     .name = "Beacon_Lights_Switch",
+     .light = token::beacon_lights,
+     .help = 43837 /* 0xAB3D */,
+     .toggle = event::toggle_beacon_lights},
 };
 
 template <size_t I>
@@ -62,8 +77,12 @@ struct LightSwitch {
         kit::one_group(row.help, kit::child(kClickBox, kCursorPush, kClickLeft, light_switch_click<binding>));
 
     static constexpr Gauge gauge() {
-        return {.version = kGaugeHeaderVersion, .name = row.name, .elements = chain.root(), .width_mm = kWidthMm,
-                .mouse_areas = mouse_areas.areas, .callback = switch_sound_callback<binding>};
+        return {.version = kGaugeHeaderVersion,
+                .name = row.name,
+                .elements = chain.root(),
+                .width_mm = kWidthMm,
+                .mouse_areas = mouse_areas.areas,
+                .callback = switch_sound_callback<binding>};
     }
 };
 

@@ -20,7 +20,9 @@ constinit kit::Chain chain{
     &nav_gps_switch_gauge,
     StaticImage{.header = {.bitmap = kPlateBitmap, .x = 0, .y = 0, .image_flags = kDrawPlain}},
     Icon{.header = {.bitmap = kLeverBitmap, .x = kLeverX, .y = kLeverY, .image_flags = kDrawPlain},
-         .variable = {.token = token::nav_gps_selection}, .scale = 1, .image_count = kLeverImages},
+         .variable = {.token = token::nav_gps_selection},
+         .scale = 1,
+         .image_count = kLeverImages},
 };
 
 constinit auto mouse_areas =
@@ -28,5 +30,8 @@ constinit auto mouse_areas =
 
 }  // namespace
 
-Gauge nav_gps_switch_gauge = {.version = kGaugeHeaderVersion, .name = "NAV_GPS_Switch", .elements = chain.root(),
-                              .width_mm = kWidthMm, .mouse_areas = mouse_areas.areas};
+Gauge nav_gps_switch_gauge = {.version = kGaugeHeaderVersion,
+                              .name = "NAV_GPS_Switch",
+                              .elements = chain.root(),
+                              .width_mm = kWidthMm,
+                              .mouse_areas = mouse_areas.areas};

@@ -38,7 +38,10 @@ constinit kit::Chain ils_chain{
     &ils_switch_gauge,
     StaticImage{.header = {.bitmap = kIlsLampBitmap, .x = 0, .y = 0, .image_flags = kDrawPlain}},
     Icon{.header = {.bitmap = kIlsLampBitmap, .x = 0, .y = 0, .failures = lamp_failures, .image_flags = kDrawLamp},
-         .variable = {.token = 0}, .scale = 1, .image_count = kLampImages, .callback = ils_lamp_value},
+         .variable = {.token = 0},
+         .scale = 1,
+         .image_count = kLampImages,
+         .callback = ils_lamp_value},
 };
 
 constinit auto ils_mouse_areas =
@@ -57,9 +60,11 @@ constexpr SwitchBinding tacan_binding{.sound = tacan_sound};
 constinit kit::Chain tacan_chain{
     &tacan_switch_gauge,
     StaticImage{.header = {.bitmap = kTacanLampBitmap, .x = 0, .y = 0, .image_flags = kDrawPlain}},
-    Icon{.header = {.bitmap = kTacanLampBitmap, .x = 0, .y = 0, .failures = lamp_failures,
-                    .image_flags = kDrawLamp},
-         .variable = {.token = 0}, .scale = 1, .image_count = kLampImages, .callback = tacan_lamp_value},
+    Icon{.header = {.bitmap = kTacanLampBitmap, .x = 0, .y = 0, .failures = lamp_failures, .image_flags = kDrawLamp},
+         .variable = {.token = 0},
+         .scale = 1,
+         .image_count = kLampImages,
+         .callback = tacan_lamp_value},
 };
 
 constinit auto tacan_mouse_areas =
@@ -67,8 +72,15 @@ constinit auto tacan_mouse_areas =
 
 }  // namespace
 
-Gauge ils_switch_gauge = {.version = kGaugeHeaderVersion, .name = "ILS_Switch", .elements = ils_chain.root(),
-                          .width_mm = kWidthMm, .mouse_areas = ils_mouse_areas.areas, .callback = ils_switch_callback};
-Gauge tacan_switch_gauge = {.version = kGaugeHeaderVersion, .name = "TACAN_Switch", .elements = tacan_chain.root(),
-                            .width_mm = kWidthMm, .mouse_areas = tacan_mouse_areas.areas,
+Gauge ils_switch_gauge = {.version = kGaugeHeaderVersion,
+                          .name = "ILS_Switch",
+                          .elements = ils_chain.root(),
+                          .width_mm = kWidthMm,
+                          .mouse_areas = ils_mouse_areas.areas,
+                          .callback = ils_switch_callback};
+Gauge tacan_switch_gauge = {.version = kGaugeHeaderVersion,
+                            .name = "TACAN_Switch",
+                            .elements = tacan_chain.root(),
+                            .width_mm = kWidthMm,
+                            .mouse_areas = tacan_mouse_areas.areas,
                             .callback = switch_sound_callback<tacan_binding>};

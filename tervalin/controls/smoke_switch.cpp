@@ -24,7 +24,9 @@ constinit kit::Chain chain{
     &smoke_switch_gauge,
     StaticImage{.header = {.bitmap = kPlateBitmap, .x = 0, .y = 0, .image_flags = kDrawPlain}},
     Icon{.header = {.bitmap = kButtonBitmap, .x = 0, .y = 0, .image_flags = kDrawPlain},
-         .variable = {.token = token::smoke_system}, .scale = 1, .image_count = kButtonImages,
+         .variable = {.token = token::smoke_system},
+         .scale = 1,
+         .image_count = kButtonImages,
          .callback = smoke_switch_value},
 };
 
@@ -33,6 +35,9 @@ constinit auto mouse_areas =
 
 }  // namespace
 
-Gauge smoke_switch_gauge = {.version = kGaugeHeaderVersion, .name = "Smoke_Switch", .elements = chain.root(),
-                            .width_mm = kWidthMm, .mouse_areas = mouse_areas.areas,
+Gauge smoke_switch_gauge = {.version = kGaugeHeaderVersion,
+                            .name = "Smoke_Switch",
+                            .elements = chain.root(),
+                            .width_mm = kWidthMm,
+                            .mouse_areas = mouse_areas.areas,
                             .callback = switch_sound_callback<smoke_binding>};

@@ -17,10 +17,16 @@ double smoke_switch_value(Element* element) {
     return element_as<Icon>(element)->variable.value > 0 ? 1 : 0;
 }
 
-double ils_lamp_value(Element*) { return nav1_head.powered ? ils_selected : 0; }
+double ils_lamp_value(Element*) {
+    return nav1_head.powered ? ils_selected : 0;
+}
 
-double tacan_lamp_value(Element*) { return nav2_head.powered ? (ils_selected == 0 ? 1 : 0) : 0; }
+double tacan_lamp_value(Element*) {
+    return nav2_head.powered ? (ils_selected == 0 ? 1 : 0) : 0;
+}
 
-void flip_nav_source() { ils_selected = ils_selected == 0 ? 1 : 0; }
+void flip_nav_source() {
+    ils_selected = ils_selected == 0 ? 1 : 0;
+}
 
 }  // namespace tervalin

@@ -91,9 +91,7 @@ KeyEvent retarget_event(KeyEvent event, const Gauge* gauge) {
 void retarget_element(Element* element, const Gauge* gauge) {
     if (!element || !gauge) return;
     switch (element->kind) {
-        case kKindNeedle:
-            retarget_variable(element_as<Needle>(element)->variable, gauge);
-            break;
+        case kKindNeedle: retarget_variable(element_as<Needle>(element)->variable, gauge); break;
         case kKindString:
             for (ModuleVariable& variable : element_as<StringElement>(element)->variables)
                 retarget_variable(variable, gauge);
@@ -102,9 +100,7 @@ void retarget_element(Element* element, const Gauge* gauge) {
             retarget_variable(element_as<Slider>(element)->x_variable, gauge);
             retarget_variable(element_as<Slider>(element)->y_variable, gauge);
             break;
-        case kKindIcon:
-            retarget_variable(element_as<Icon>(element)->variable, gauge);
-            break;
+        case kKindIcon: retarget_variable(element_as<Icon>(element)->variable, gauge); break;
         case kKindMovingImage:
             retarget_variable(element_as<MovingImage>(element)->x_variable, gauge);
             retarget_variable(element_as<MovingImage>(element)->y_variable, gauge);

@@ -21,6 +21,8 @@ inline ModuleVariable lookup(VariableToken token) {
     return variable;
 }
 
-inline void send_event(KeyEvent event, uint32_t value = 0) { host().trigger_key_event(event, value); }
+inline void send_event(KeyEvent event, uint32_t value = 0) {
+    host().trigger_key_event(event, value);
+}
 
 }  // namespace tervalin

@@ -27,10 +27,9 @@ int32_t sound_off() {
 
 // Steps 3-6 of the load: the format header and the data chunk, copied into
 // global memory. False on any failure; *memory is set only on success.
-bool read_wave(const void* bytes, uint32_t size, PlatformWaveFormat& format, PlatformGlobal& memory,
-               uint32_t& count) {
-    PlatformRiff riff = platform_riff_open(bytes, size, PLATFORM_RIFF_IO_MEMORY,
-                                           PLATFORM_RIFF_READWRITE | PLATFORM_RIFF_ALLOCBUF);
+bool read_wave(const void* bytes, uint32_t size, PlatformWaveFormat& format, PlatformGlobal& memory, uint32_t& count) {
+    PlatformRiff riff =
+        platform_riff_open(bytes, size, PLATFORM_RIFF_IO_MEMORY, PLATFORM_RIFF_READWRITE | PLATFORM_RIFF_ALLOCBUF);
     if (!riff) return false;
     bool ok = false;
     PlatformRiffChunk wave{.form = PLATFORM_FOURCC('W', 'A', 'V', 'E')};
@@ -102,10 +101,8 @@ uint32_t load_wave_resource(PlatformSoundDevice& device, PlatformSoundBuffer& bu
     if (resource) platform_free_resource(resource);
     if (!read) return uint32_t(sound_off());
 
-    const PlatformBufferDescription description{.size = PLATFORM_BUFFER_DESCRIPTION_SIZE,
-                                                .flags = kBufferFlags,
-                                                .buffer_bytes = count,
-                                                .format = &format};
+    const PlatformBufferDescription description{
+        .size = PLATFORM_BUFFER_DESCRIPTION_SIZE, .flags = kBufferFlags, .buffer_bytes = count, .format = &format};
     bool filled = false;
     if (platform_audio_create_buffer(device, &description, &buffer)) {
         void* part1 = nullptr;
@@ -116,8 +113,7 @@ uint32_t load_wave_resource(PlatformSoundDevice& device, PlatformSoundBuffer& bu
             const uint32_t copied = bytes1 < count ? bytes1 : count;
             std::memcpy(part1, platform_global_lock(memory), copied);
             platform_global_unlock(memory);
-            filled = platform_audio_unlock(buffer, part1, copied, nullptr, 0) &&
-                     platform_audio_set_position(buffer, 0);
+            filled = platform_audio_unlock(buffer, part1, copied, nullptr, 0) && platform_audio_set_position(buffer, 0);
         }
         if (!filled) platform_audio_release_buffer(buffer);
     }
@@ -170,6 +166,8 @@ void sound_set_release(SoundSet& set) {
     release_sound_device(set.device);
 }
 
-void sound_set_play(SoundSet& set) { play_sound(set.buffer, 0); }
+void sound_set_play(SoundSet& set) {
+    play_sound(set.buffer, 0);
+}
 
 }  // namespace tervalin

@@ -91,14 +91,19 @@ FailureBinding pointer_failures[] = {
 constinit kit::Chain chain{
     &airspeed_gauge,
     StaticImage{.header = {.bitmap = kFace, .x = 0, .y = 0, .image_flags = kDrawLit}},
-    Needle{.header = {.bitmap = kMachDisc, .x = 138, .y = 138, .pivot_x = 90, .pivot_y = 90,
-                      .image_flags = kDrawLitMoving},
+    Needle{.header =
+               {.bitmap = kMachDisc, .x = 138, .y = 138, .pivot_x = 90, .pivot_y = 90, .image_flags = kDrawLitMoving},
            .variable = {.token = token::mach},
            .table = airspeed_table,
            .table_count = kit::count(airspeed_table),
            .callback = mach_disc_value},
-    Needle{.header = {.bitmap = kPointer, .x = 138, .y = 138, .pivot_x = 87, .pivot_y = 87,
-                      .failures = pointer_failures, .image_flags = kDrawLitMoving},
+    Needle{.header = {.bitmap = kPointer,
+                      .x = 138,
+                      .y = 138,
+                      .pivot_x = 87,
+                      .pivot_y = 87,
+                      .failures = pointer_failures,
+                      .image_flags = kDrawLitMoving},
            .variable = {.token = token::indicated_airspeed},
            .table = airspeed_table,
            .table_count = kit::count(airspeed_table),
@@ -110,5 +115,8 @@ constinit auto mouse_areas = kit::tooltip(kHelpAirspeed);
 
 }  // namespace
 
-Gauge airspeed_gauge = {.version = kGaugeHeaderVersion, .name = "Airspeed", .elements = chain.root(),
-                        .width_mm = 100, .mouse_areas = mouse_areas.areas};
+Gauge airspeed_gauge = {.version = kGaugeHeaderVersion,
+                        .name = "Airspeed",
+                        .elements = chain.root(),
+                        .width_mm = 100,
+                        .mouse_areas = mouse_areas.areas};

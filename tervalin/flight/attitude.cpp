@@ -17,7 +17,7 @@ constexpr uint32_t kFailureAttitudeIndicator = 8;
 // Keys 2 and 4 are listed with action 0: they change nothing on these gauges.
 constexpr uint32_t kFailureListedFour = 4;
 
-constexpr uint32_t kHelpAttitude = 43789;  // 0xAB0D
+constexpr uint32_t kHelpAttitude = 43789;      // 0xAB0D
 constexpr uint32_t kHelpInclinometer = 43873;  // 0xAB61
 
 constexpr double kStandbyPitchLimit = 90;
@@ -26,7 +26,9 @@ constexpr double kStandbyPitchLimit = 90;
 // Value callbacks
 
 // The ADI ball follows pitch unlimited.
-double pitch_pass(Element* element) { return element_as<Sprite>(element)->y_variable.value; }
+double pitch_pass(Element* element) {
+    return element_as<Sprite>(element)->y_variable.value;
+}
 
 // The standby ball stops at +-90 degrees; the bank disc, which has no y
 // variable, gets 0 and so never shifts.
@@ -78,8 +80,13 @@ CalibrationPoint adi_knob_table[] = {
 constinit kit::Chain adi_chain{
     &adi_gauge,
     StaticImage{.header = {.bitmap = 2000, .x = 0, .y = 0, .image_flags = kDrawLit}},
-    Sprite{.header = {.bitmap = 2010, .x = 20, .y = 30, .pivot_x = 148, .pivot_y = 157,
-                      .failures = attitude_failures, .image_flags = kDrawLitMoving},
+    Sprite{.header = {.bitmap = 2010,
+                      .x = 20,
+                      .y = 30,
+                      .pivot_x = 148,
+                      .pivot_y = 157,
+                      .failures = attitude_failures,
+                      .image_flags = kDrawLitMoving},
            .y_variable = {.token = token::pitch},
            .y_scale = 1.35,
            .rotation_variable = {.token = token::bank},
@@ -87,14 +94,17 @@ constinit kit::Chain adi_chain{
            .texture_scale_x = 0.7f,
            .texture_scale_y = 0.45f,
            .y_callback = pitch_pass},
-    Needle{.header = {.bitmap = 2020, .x = 148, .y = 157, .pivot_x = 0, .pivot_y = 81,
-                      .failures = attitude_failures, .image_flags = kDrawLitMoving},
+    Needle{.header = {.bitmap = 2020,
+                      .x = 148,
+                      .y = 157,
+                      .pivot_x = 0,
+                      .pivot_y = 81,
+                      .failures = attitude_failures,
+                      .image_flags = kDrawLitMoving},
            .variable = {.token = token::bank},
            .table = adi_bank_table,
            .table_count = kit::count(adi_bank_table)},
-    Icon{.header = {.bitmap = 2030, .x = 33, .y = 42, .image_flags = kDrawLitMoving},
-         .scale = 1,
-         .image_count = 1},
+    Icon{.header = {.bitmap = 2030, .x = 33, .y = 42, .image_flags = kDrawLitMoving}, .scale = 1, .image_count = 1},
     Icon{.header = {.bitmap = 2040, .x = 144, .y = 57, .image_flags = kDrawLitMoving},
          .scale = 1,
          .image_count = 1,
@@ -109,22 +119,24 @@ constinit kit::Chain adi_chain{
            .y_scale = -6.103515625e-05,
            .y_callback = inclinometer_lift},
     StaticImage{.header = {.bitmap = 2060, .x = 0, .y = 0, .image_flags = kDrawPlain}},
-    Needle{.header = {.bitmap = 2080, .x = 258, .y = 279, .pivot_x = 35, .pivot_y = 35,
-                      .image_flags = kDrawPlain},
+    Needle{.header = {.bitmap = 2080, .x = 258, .y = 279, .pivot_x = 35, .pivot_y = 35, .image_flags = kDrawPlain},
            .variable = {.token = token::reference_bars},
            .table = adi_knob_table,
            .table_count = kit::count(adi_knob_table)},
 };
 
-constinit auto adi_mouse_areas = kit::mouse_list(
+constinit MouseArea adi_mouse_areas[] = {
     kit::parent(kHelpAttitude),
-    kit::parent(0, {223, 244, 70, 70}),  // the knob, without a tooltip of its own
+    kit::parent(0, {223, 244, 70, 70}),
+    // the knob, without a tooltip of its own
     kit::child_event({0, 0, 35, 70}, kCursorDown, kClickLeftRepeat, event::reference_bars_down),
     kit::child_event({35, 0, 35, 70}, kCursorUp, kClickLeftRepeat, event::reference_bars_up),
     kit::end_parent(),
     kit::parent(kHelpInclinometer, {122, 272, 50, 14}),
     kit::end_parent(),
-    kit::end_parent());
+    kit::end_parent(),
+    kit::end(),
+};
 
 // ---------------------------------------------------------------------------
 // Standby_Attitude
@@ -141,8 +153,13 @@ CalibrationPoint standby_knob_table[] = {
 constinit kit::Chain standby_chain{
     &standby_attitude_gauge,
     StaticImage{.header = {.bitmap = 210, .x = 0, .y = 0, .image_flags = kDrawLit}},
-    Sprite{.header = {.bitmap = 220, .x = 13, .y = 13, .pivot_x = 140, .pivot_y = 140,
-                      .failures = attitude_failures, .image_flags = kDrawLitMoving},
+    Sprite{.header = {.bitmap = 220,
+                      .x = 13,
+                      .y = 13,
+                      .pivot_x = 140,
+                      .pivot_y = 140,
+                      .failures = attitude_failures,
+                      .image_flags = kDrawLitMoving},
            .y_variable = {.token = token::pitch},
            .y_scale = 1.88,
            .rotation_variable = {.token = token::bank},
@@ -150,8 +167,13 @@ constinit kit::Chain standby_chain{
            .texture_scale_x = 1.0f,
            .texture_scale_y = 1.0f,
            .y_callback = pitch_clamp},
-    Sprite{.header = {.bitmap = 230, .x = 13, .y = 13, .pivot_x = 140, .pivot_y = 140,
-                      .failures = attitude_failures, .image_flags = kDrawLitMoving},
+    Sprite{.header = {.bitmap = 230,
+                      .x = 13,
+                      .y = 13,
+                      .pivot_x = 140,
+                      .pivot_y = 140,
+                      .failures = attitude_failures,
+                      .image_flags = kDrawLitMoving},
            .y_scale = 1,
            .rotation_variable = {.token = token::bank},
            .rotation_scale = -1,
@@ -167,23 +189,32 @@ constinit kit::Chain standby_chain{
          .image_count = 1,
          .callback = attitude_flag_value},
     StaticImage{.header = {.bitmap = 260, .x = 0, .y = 0, .image_flags = kDrawPlain}},
-    Needle{.header = {.bitmap = 270, .x = 260, .y = 261, .pivot_x = 38, .pivot_y = 38,
-                      .failures = attitude_failures, .image_flags = kDrawMoving},
+    Needle{.header = {.bitmap = 270,
+                      .x = 260,
+                      .y = 261,
+                      .pivot_x = 38,
+                      .pivot_y = 38,
+                      .failures = attitude_failures,
+                      .image_flags = kDrawMoving},
            .variable = {.token = token::reference_bars},
            .table = standby_knob_table,
            .table_count = kit::count(standby_knob_table)},
 };
 
 constinit auto standby_mouse_areas = kit::one_group(
-    kHelpAttitude,
-    kit::child_event({222, 223, 38, 76}, kCursorDown, kClickLeftRepeat, event::reference_bars_down),
+    kHelpAttitude, kit::child_event({222, 223, 38, 76}, kCursorDown, kClickLeftRepeat, event::reference_bars_down),
     kit::child_event({260, 223, 38, 76}, kCursorUp, kClickLeftRepeat, event::reference_bars_up));
 
 }  // namespace
 
-Gauge adi_gauge = {.version = kGaugeHeaderVersion, .name = "ADI", .elements = adi_chain.root(), .width_mm = 100,
-                   .mouse_areas = adi_mouse_areas.areas};
+Gauge adi_gauge = {.version = kGaugeHeaderVersion,
+                   .name = "ADI",
+                   .elements = adi_chain.root(),
+                   .width_mm = 100,
+                   .mouse_areas = adi_mouse_areas};
 
-Gauge standby_attitude_gauge = {.version = kGaugeHeaderVersion, .name = "Standby_Attitude",
-                                .elements = standby_chain.root(), .width_mm = 100,
+Gauge standby_attitude_gauge = {.version = kGaugeHeaderVersion,
+                                .name = "Standby_Attitude",
+                                .elements = standby_chain.root(),
+                                .width_mm = 100,
                                 .mouse_areas = standby_mouse_areas.areas};

@@ -51,41 +51,63 @@ constexpr double kNavLowerMhz = 108;
 
 // "Tervalin_NAV1"
 SoundSet tervalin_nav1_sound;
-constexpr RadioBinding tervalin_nav1_binding = {
-    .head = &nav1_head, .sound = &tervalin_nav1_sound, .frequency = token::nav1_frequency,
-    .decoder = nav_whole_mhz, .upper_mhz = kNavUpperMhz, .lower_mhz = kNavLowerMhz,
-    .whole_up = event::nav1_whole_up, .whole_down = event::nav1_whole_down,
-    .fraction_up = event::nav1_fraction_up, .fraction_down = event::nav1_fraction_down,
-    .off_sends_event = true};
-constexpr SmallHeadFace tervalin_nav1_face = {
-    .gauge = &tervalin_nav1_gauge, .binding = &tervalin_nav1_binding, .face = 380,
-    .fraction_table = nav_fraction_table, .whole_table = nav_whole_table,
-    .gauge_help = 42752, .window_help = 42773, .knob_help = 42772};
+constexpr RadioBinding tervalin_nav1_binding = {.head = &nav1_head,
+                                                .sound = &tervalin_nav1_sound,
+                                                .frequency = token::nav1_frequency,
+                                                .decoder = nav_whole_mhz,
+                                                .upper_mhz = kNavUpperMhz,
+                                                .lower_mhz = kNavLowerMhz,
+                                                .whole_up = event::nav1_whole_up,
+                                                .whole_down = event::nav1_whole_down,
+                                                .fraction_up = event::nav1_fraction_up,
+                                                .fraction_down = event::nav1_fraction_down,
+                                                .off_sends_event = true};
+constexpr SmallHeadFace tervalin_nav1_face = {.gauge = &tervalin_nav1_gauge,
+                                              .binding = &tervalin_nav1_binding,
+                                              .face = 380,
+                                              .fraction_table = nav_fraction_table,
+                                              .whole_table = nav_whole_table,
+                                              .gauge_help = 42752,
+                                              .window_help = 42773,
+                                              .knob_help = 42772};
 using TervalinNav1 = SmallHead<nav_layout, tervalin_nav1_face>;
 
 // "Tervalin_NAV2"
 SoundSet tervalin_nav2_sound;
-constexpr RadioBinding tervalin_nav2_binding = {
-    .head = &nav2_head, .sound = &tervalin_nav2_sound, .frequency = token::nav2_frequency,
-    .decoder = nav_whole_mhz, .upper_mhz = kNavUpperMhz, .lower_mhz = kNavLowerMhz,
-    .whole_up = event::nav2_whole_up, .whole_down = event::nav2_whole_down,
-    .fraction_up = event::nav2_fraction_up, .fraction_down = event::nav2_fraction_down,
-    .off_sends_event = true};
-constexpr SmallHeadFace tervalin_nav2_face = {
-    .gauge = &tervalin_nav2_gauge, .binding = &tervalin_nav2_binding, .face = 460,
-    .fraction_table = nav_fraction_table, .whole_table = nav_whole_table,
-    .gauge_help = 42754, .window_help = 42775, .knob_help = 42774};
+constexpr RadioBinding tervalin_nav2_binding = {.head = &nav2_head,
+                                                .sound = &tervalin_nav2_sound,
+                                                .frequency = token::nav2_frequency,
+                                                .decoder = nav_whole_mhz,
+                                                .upper_mhz = kNavUpperMhz,
+                                                .lower_mhz = kNavLowerMhz,
+                                                .whole_up = event::nav2_whole_up,
+                                                .whole_down = event::nav2_whole_down,
+                                                .fraction_up = event::nav2_fraction_up,
+                                                .fraction_down = event::nav2_fraction_down,
+                                                .off_sends_event = true};
+constexpr SmallHeadFace tervalin_nav2_face = {.gauge = &tervalin_nav2_gauge,
+                                              .binding = &tervalin_nav2_binding,
+                                              .face = 460,
+                                              .fraction_table = nav_fraction_table,
+                                              .whole_table = nav_whole_table,
+                                              .gauge_help = 42754,
+                                              .window_help = 42775,
+                                              .knob_help = 42774};
 using TervalinNav2 = SmallHead<nav_layout, tervalin_nav2_face>;
 
 }  // namespace
 }  // namespace tervalin
 
-Gauge tervalin_nav1_gauge = {
-    .version = kGaugeHeaderVersion, .name = "Tervalin_NAV1", .elements = tervalin::TervalinNav1::chain.root(),
-    .width_mm = 100, .mouse_areas = tervalin::TervalinNav1::mouse_areas.areas,
-    .callback = tervalin::radio_gauge_callback<tervalin::tervalin_nav1_binding>};
+Gauge tervalin_nav1_gauge = {.version = kGaugeHeaderVersion,
+                             .name = "Tervalin_NAV1",
+                             .elements = tervalin::TervalinNav1::chain.root(),
+                             .width_mm = 100,
+                             .mouse_areas = tervalin::TervalinNav1::mouse_areas,
+                             .callback = tervalin::radio_gauge_callback<tervalin::tervalin_nav1_binding>};
 
-Gauge tervalin_nav2_gauge = {
-    .version = kGaugeHeaderVersion, .name = "Tervalin_NAV2", .elements = tervalin::TervalinNav2::chain.root(),
-    .width_mm = 100, .mouse_areas = tervalin::TervalinNav2::mouse_areas.areas,
-    .callback = tervalin::radio_gauge_callback<tervalin::tervalin_nav2_binding>};
+Gauge tervalin_nav2_gauge = {.version = kGaugeHeaderVersion,
+                             .name = "Tervalin_NAV2",
+                             .elements = tervalin::TervalinNav2::chain.root(),
+                             .width_mm = 100,
+                             .mouse_areas = tervalin::TervalinNav2::mouse_areas,
+                             .callback = tervalin::radio_gauge_callback<tervalin::tervalin_nav2_binding>};

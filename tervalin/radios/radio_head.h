@@ -13,15 +13,15 @@
 
 #include <cstdint>
 
-#include "gauge.h"
 #include "core/sound.h"
+#include "gauge.h"
 
 namespace tervalin {
 
 struct RadioHead {
-    int32_t powered;    // 1 = switched on; forced to 0 when a head gauge is installed
-    double whole_mhz;   // last decoded whole megahertz
-    double decimals;    // last decoded two decimals, 0 ... 99
+    int32_t powered;   // 1 = switched on; forced to 0 when a head gauge is installed
+    double whole_mhz;  // last decoded whole megahertz
+    double decimals;   // last decoded two decimals, 0 ... 99
 };
 
 // Defined with the radio-head callbacks. Every head starts powered (1) at
@@ -75,31 +75,55 @@ void gauge_service(const RadioBinding& binding, int32_t service, uintptr_t extra
 
 // Value callbacks.
 template <const RadioBinding& b>
-double radio_tens_digit(Element* element) { return radio::drum(b, element, radio::Drum::Tens); }
+double radio_tens_digit(Element* element) {
+    return radio::drum(b, element, radio::Drum::Tens);
+}
 template <const RadioBinding& b>
-double radio_units_digit(Element* element) { return radio::drum(b, element, radio::Drum::Units); }
+double radio_units_digit(Element* element) {
+    return radio::drum(b, element, radio::Drum::Units);
+}
 template <const RadioBinding& b>
-double radio_tenths_digit(Element* element) { return radio::drum(b, element, radio::Drum::Tenths); }
+double radio_tenths_digit(Element* element) {
+    return radio::drum(b, element, radio::Drum::Tenths);
+}
 template <const RadioBinding& b>
-double radio_hundredths_digit(Element* element) { return radio::drum(b, element, radio::Drum::Hundredths); }
+double radio_hundredths_digit(Element* element) {
+    return radio::drum(b, element, radio::Drum::Hundredths);
+}
 template <const RadioBinding& b>
-double radio_leading_one(Element* element) { return radio::leading_one(b, element); }
+double radio_leading_one(Element* element) {
+    return radio::leading_one(b, element);
+}
 // One-image lamp: -1 hides it while off.
 template <const RadioBinding& b>
-double radio_lamp(Element*) { return b.head->powered ? 0 : -1; }
+double radio_lamp(Element*) {
+    return b.head->powered ? 0 : -1;
+}
 // Two-image lamp, dark and lit.
 template <const RadioBinding& b>
-double com_lamp(Element*) { return b.head->powered ? 1 : 0; }
+double com_lamp(Element*) {
+    return b.head->powered ? 1 : 0;
+}
 template <const RadioBinding& b>
-double radio_power_indicator(Element*) { return b.head->powered ? 1 : 0; }
+double radio_power_indicator(Element*) {
+    return b.head->powered ? 1 : 0;
+}
 template <const RadioBinding& b>
-double radio_whole_knob(Element*) { return b.head->whole_mhz; }
+double radio_whole_knob(Element*) {
+    return b.head->whole_mhz;
+}
 template <const RadioBinding& b>
-double radio_fraction_knob(Element*) { return b.head->decimals; }
+double radio_fraction_knob(Element*) {
+    return b.head->decimals;
+}
 // Five-position selector: 0 the off position, 4 the on position.
 template <const RadioBinding& b>
-double com_mode_selector(Element*) { return b.head->powered ? 4 : 0; }
-inline double com_fixed_selector(Element*) { return 2; }
+double com_mode_selector(Element*) {
+    return b.head->powered ? 4 : 0;
+}
+inline double com_fixed_selector(Element*) {
+    return 2;
+}
 
 // Mouse callbacks; the result is always 0.
 template <const RadioBinding& b>
@@ -134,6 +158,8 @@ int32_t radio_power_on(ClickRecord*, uint32_t) {
 }
 
 template <const RadioBinding& b>
-void radio_gauge_callback(Gauge*, int32_t service, uintptr_t extra) { radio::gauge_service(b, service, extra); }
+void radio_gauge_callback(Gauge*, int32_t service, uintptr_t extra) {
+    radio::gauge_service(b, service, extra);
+}
 
 }  // namespace tervalin

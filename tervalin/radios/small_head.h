@@ -77,7 +77,11 @@ struct SmallHead {
 
     static constexpr MovingImage drum(uint32_t bitmap, HeadPoint at, double y_max, ValueCallback callback) {
         return {.header = {.bitmap = bitmap, .x = at.x, .y = at.y, .failures = failures, .image_flags = kDrawMoving},
-                .x_min = 0, .x_max = 0, .y_min = 0, .y_max = y_max, .y_callback = callback};
+                .x_min = 0,
+                .x_max = 0,
+                .y_min = 0,
+                .y_max = y_max,
+                .y_callback = callback};
     }
     static constexpr kit::Box box(HeadBox b) { return {.x = b.x, .y = b.y, .width = b.width, .height = b.height}; }
 
@@ -90,24 +94,47 @@ struct SmallHead {
         drum(L.digit_strip, L.tenths_at, 10, radio_tenths_digit<binding>),
         drum(L.digit_strip, L.units_at, 10, radio_units_digit<binding>),
         drum(L.tens_strip, L.tens_at, L.tens_max, radio_tens_digit<binding>),
-        Icon{.header = {.bitmap = L.leading_one, .x = L.leading_one_at.x, .y = L.leading_one_at.y,
-                        .failures = failures, .image_flags = kDrawMoving},
-             .scale = 0, .image_count = 1, .callback = radio_leading_one<binding>},
-        Needle{.header = {.bitmap = L.fraction_knob, .x = L.fraction_knob_at.x, .y = L.fraction_knob_at.y,
-                          .pivot_x = L.knob_pivot.x, .pivot_y = L.knob_pivot.y, .image_flags = kDrawMoving},
-               .table = F.fraction_table, .table_count = 2, .callback = radio_fraction_knob<binding>},
-        Needle{.header = {.bitmap = L.whole_knob, .x = L.whole_knob_at.x, .y = L.whole_knob_at.y,
-                          .pivot_x = L.knob_pivot.x, .pivot_y = L.knob_pivot.y, .image_flags = kDrawMoving},
-               .table = F.whole_table, .table_count = 2, .callback = radio_whole_knob<binding>},
-        Icon{.header = {.bitmap = L.pointer_mark, .x = L.pointer_mark_at.x, .y = L.pointer_mark_at.y,
+        Icon{.header = {.bitmap = L.leading_one,
+                        .x = L.leading_one_at.x,
+                        .y = L.leading_one_at.y,
+                        .failures = failures,
+                        .image_flags = kDrawMoving},
+             .scale = 0,
+             .image_count = 1,
+             .callback = radio_leading_one<binding>},
+        Needle{.header = {.bitmap = L.fraction_knob,
+                          .x = L.fraction_knob_at.x,
+                          .y = L.fraction_knob_at.y,
+                          .pivot_x = L.knob_pivot.x,
+                          .pivot_y = L.knob_pivot.y,
+                          .image_flags = kDrawMoving},
+               .table = F.fraction_table,
+               .table_count = 2,
+               .callback = radio_fraction_knob<binding>},
+        Needle{.header = {.bitmap = L.whole_knob,
+                          .x = L.whole_knob_at.x,
+                          .y = L.whole_knob_at.y,
+                          .pivot_x = L.knob_pivot.x,
+                          .pivot_y = L.knob_pivot.y,
+                          .image_flags = kDrawMoving},
+               .table = F.whole_table,
+               .table_count = 2,
+               .callback = radio_whole_knob<binding>},
+        Icon{.header = {.bitmap = L.pointer_mark,
+                        .x = L.pointer_mark_at.x,
+                        .y = L.pointer_mark_at.y,
                         .image_flags = kDrawPlain},
-             .scale = 1, .image_count = 2, .callback = radio_power_indicator<binding>},
-        Icon{.header = {.bitmap = L.lamp, .x = L.lamp_at.x, .y = L.lamp_at.y, .failures = failures,
-                        .image_flags = kDrawLamp},
-             .scale = 1, .image_count = 1, .callback = radio_lamp<binding>},
+             .scale = 1,
+             .image_count = 2,
+             .callback = radio_power_indicator<binding>},
+        Icon{.header =
+                 {.bitmap = L.lamp, .x = L.lamp_at.x, .y = L.lamp_at.y, .failures = failures, .image_flags = kDrawLamp},
+             .scale = 1,
+             .image_count = 1,
+             .callback = radio_lamp<binding>},
     };
 
-    static constinit inline auto mouse_areas = kit::mouse_list(
+    static constinit inline MouseArea mouse_areas[] = {
         kit::parent(F.gauge_help),
         kit::parent(F.window_help, box(L.window_box)),
         kit::end_parent(),
@@ -121,7 +148,9 @@ struct SmallHead {
         kit::end_parent(),
         kit::child(box(L.off_box), kCursorPush, kClickLeft, radio_power_off<binding>),
         kit::child(box(L.on_box), kCursorPush, kClickLeft, radio_power_on<binding>),
-        kit::end_parent());
+        kit::end_parent(),
+        kit::end(),
+    };
 };
 
 template <const SmallHeadLayout& L, const SmallHeadFace& F>

@@ -98,7 +98,7 @@ CalibrationPoint voltmeter_table[] = {
 
 struct DialNeedle {
     uint32_t bitmap;
-    int32_t x, y;  // the pivot on the face
+    int32_t x, y;              // the pivot on the face
     int32_t pivot_x, pivot_y;  // the pivot in the needle's bitmap
     VariableToken token;
     CalibrationPoint* table;
@@ -118,63 +118,113 @@ struct DialRow {
 
 // "Engine_N1" and "Engine_N2" are the same records but for the token and
 // the tooltip.
-constexpr uint32_t kSpeedFace = 1000;   // 200 x 200, black dial
-constexpr uint32_t kSpeedCover = 1030;  // 200 x 200, bezel ring
+constexpr uint32_t kSpeedFace = 1000;                            // 200 x 200, black dial
+constexpr uint32_t kSpeedCover = 1030;                           // 200 x 200, bezel ring
 constexpr DialNeedle speed_fine_needle(VariableToken percent) {  // 27 x 4
-    return {.bitmap = 1010, .x = 63, .y = 63, .pivot_x = 7, .pivot_y = 2, .token = percent,
-            .table = speed_fine_table, .table_count = kit::count(speed_fine_table)};
+    return {.bitmap = 1010,
+            .x = 63,
+            .y = 63,
+            .pivot_x = 7,
+            .pivot_y = 2,
+            .token = percent,
+            .table = speed_fine_table,
+            .table_count = kit::count(speed_fine_table)};
 }
 constexpr DialNeedle speed_main_needle(VariableToken percent) {  // 115 x 14
-    return {.bitmap = 1020, .x = 100, .y = 100, .pivot_x = 30, .pivot_y = 7, .token = percent,
-            .table = speed_main_table, .table_count = kit::count(speed_main_table)};
+    return {.bitmap = 1020,
+            .x = 100,
+            .y = 100,
+            .pivot_x = 30,
+            .pivot_y = 7,
+            .token = percent,
+            .table = speed_main_table,
+            .table_count = kit::count(speed_main_table)};
 }
 // Both hydraulic needles are one bitmap, 75 x 10.
 constexpr uint32_t kHydraulicNeedle = 1450;
 
 constexpr DialRow dials[] = {
-    {.gauge = &engine_n1_gauge, .name = "Engine_N1", .help = 43809,  // tooltip "N1"
+    {.gauge = &engine_n1_gauge,
+     .name = "Engine_N1",
+     .help = 43809,  // tooltip "N1"
      .face = kSpeedFace,
      .needles = {speed_fine_needle(token::engine1_n1), speed_main_needle(token::engine1_n1)},
      .needle_count = 2,
      .cover = kSpeedCover,
      .callback = engine_gauge_callback},
-    {.gauge = &fuel_flow_gauge, .name = "Fuel_Flow", .help = 43816,  // tooltip "fuel flow"
-     .face = 1410,  // 200 x 200
-     .needles = {{.bitmap = 1420, .x = 100, .y = 100, .pivot_x = 0, .pivot_y = 5,  // 78 x 10
-                  .token = token::engine1_fuel_flow, .table = fuel_flow_table,
+    {.gauge = &fuel_flow_gauge,
+     .name = "Fuel_Flow",
+     .help = 43816,  // tooltip "fuel flow"
+     .face = 1410,   // 200 x 200
+     .needles = {{.bitmap = 1420,
+                  .x = 100,
+                  .y = 100,
+                  .pivot_x = 0,
+                  .pivot_y = 5,  // 78 x 10
+                  .token = token::engine1_fuel_flow,
+                  .table = fuel_flow_table,
                   .table_count = kit::count(fuel_flow_table)}},
      .needle_count = 1,
      .cover = 1430,  // 200 x 200, bezel ring and legend
      .callback = engine_gauge_callback},
-    {.gauge = &turbine_temp_gauge, .name = "Turbine_Temp", .help = 43811,  // tooltip "turbine temperature"
-     .face = 470,  // 200 x 200
-     .needles = {{.bitmap = 480, .x = 100, .y = 100, .pivot_x = 34, .pivot_y = 4,  // 110 x 8
-                  .token = token::engine1_turbine_temperature, .table = turbine_temp_table,
+    {.gauge = &turbine_temp_gauge,
+     .name = "Turbine_Temp",
+     .help = 43811,  // tooltip "turbine temperature"
+     .face = 470,    // 200 x 200
+     .needles = {{.bitmap = 480,
+                  .x = 100,
+                  .y = 100,
+                  .pivot_x = 34,
+                  .pivot_y = 4,  // 110 x 8
+                  .token = token::engine1_turbine_temperature,
+                  .table = turbine_temp_table,
                   .table_count = kit::count(turbine_temp_table)}},
      .needle_count = 1,
      .cover = 490,  // 200 x 200, bezel ring
      .callback = engine_gauge_callback},
-    {.gauge = &hydraulic_pressure_gauge, .name = "Hydraulic_Pressure", .help = 43916,  // "hydraulic pressure"
-     .face = 1440,  // 300 x 300
-     .needles = {{.bitmap = kHydraulicNeedle, .x = 236, .y = 150, .pivot_x = 0, .pivot_y = 5,  // right
-                  .token = token::hydraulic2_pressure, .table = hydraulic_right_table,
+    {.gauge = &hydraulic_pressure_gauge,
+     .name = "Hydraulic_Pressure",
+     .help = 43916,  // "hydraulic pressure"
+     .face = 1440,   // 300 x 300
+     .needles = {{.bitmap = kHydraulicNeedle,
+                  .x = 236,
+                  .y = 150,
+                  .pivot_x = 0,
+                  .pivot_y = 5,  // right
+                  .token = token::hydraulic2_pressure,
+                  .table = hydraulic_right_table,
                   .table_count = kit::count(hydraulic_right_table)},
-                 {.bitmap = kHydraulicNeedle, .x = 64, .y = 150, .pivot_x = 0, .pivot_y = 5,  // left
-                  .token = token::hydraulic1_pressure, .table = hydraulic_left_table,
+                 {.bitmap = kHydraulicNeedle,
+                  .x = 64,
+                  .y = 150,
+                  .pivot_x = 0,
+                  .pivot_y = 5,  // left
+                  .token = token::hydraulic1_pressure,
+                  .table = hydraulic_left_table,
                   .table_count = kit::count(hydraulic_left_table)}},
      .needle_count = 2,
      .cover = 1460,  // 300 x 300, bezel, side panels, pivot caps
      .callback = nullptr},
-    {.gauge = &engine_n2_gauge, .name = "Engine_N2", .help = 43810,  // tooltip "N2"
+    {.gauge = &engine_n2_gauge,
+     .name = "Engine_N2",
+     .help = 43810,  // tooltip "N2"
      .face = kSpeedFace,
      .needles = {speed_fine_needle(token::engine1_n2), speed_main_needle(token::engine1_n2)},
      .needle_count = 2,
      .cover = kSpeedCover,
      .callback = engine_gauge_callback},
-    {.gauge = &voltmeter_gauge, .name = "Voltmeter", .help = 43787,  // tooltip "voltmeter"
-     .face = 4390,  // 280 x 280
-     .needles = {{.bitmap = 4400, .x = 140, .y = 140, .pivot_x = 50, .pivot_y = 11,  // 163 x 22
-                  .token = token::bus_voltage, .table = voltmeter_table, .table_count = kit::count(voltmeter_table)}},
+    {.gauge = &voltmeter_gauge,
+     .name = "Voltmeter",
+     .help = 43787,  // tooltip "voltmeter"
+     .face = 4390,   // 280 x 280
+     .needles = {{.bitmap = 4400,
+                  .x = 140,
+                  .y = 140,
+                  .pivot_x = 50,
+                  .pivot_y = 11,  // 163 x 22
+                  .token = token::bus_voltage,
+                  .table = voltmeter_table,
+                  .table_count = kit::count(voltmeter_table)}},
      .needle_count = 1,
      .cover = 4410,  // 280 x 280, bezel ring
      .callback = nullptr},
@@ -187,8 +237,13 @@ struct Dial {
     static constexpr const DialRow& row = dials[I];
 
     static constexpr Needle needle(const DialNeedle& n) {
-        return {.header = {.bitmap = n.bitmap, .x = n.x, .y = n.y, .pivot_x = n.pivot_x, .pivot_y = n.pivot_y,
-                           .failures = needle_failures, .image_flags = kDrawLitMoving},
+        return {.header = {.bitmap = n.bitmap,
+                           .x = n.x,
+                           .y = n.y,
+                           .pivot_x = n.pivot_x,
+                           .pivot_y = n.pivot_y,
+                           .failures = needle_failures,
+                           .image_flags = kDrawLitMoving},
                 .variable = {.token = n.token},
                 .table = n.table,
                 .table_count = n.table_count};
@@ -206,8 +261,12 @@ struct Dial {
     static constinit inline auto mouse_areas = kit::tooltip(row.help);
 
     static constexpr Gauge gauge() {
-        return {.version = kGaugeHeaderVersion, .name = row.name, .elements = chain.root(), .width_mm = kWidthMm,
-                .mouse_areas = mouse_areas.areas, .callback = row.callback};
+        return {.version = kGaugeHeaderVersion,
+                .name = row.name,
+                .elements = chain.root(),
+                .width_mm = kWidthMm,
+                .mouse_areas = mouse_areas.areas,
+                .callback = row.callback};
     }
 };
 

@@ -13,9 +13,10 @@ Gauge* const table[] = {nullptr};
 }
 
 extern "C" {
-__attribute__((visibility("default"))) Linkage Linkage = {
-    .module_id = TEST_MODULE_ID, .version = TEST_MODULE_VERSION, .gauge_table = table};
+__attribute__((visibility("default")))
+Linkage Linkage = {.module_id = TEST_MODULE_ID, .version = TEST_MODULE_VERSION, .gauge_table = table};
 #ifndef TEST_NO_IMPORTS
-__attribute__((visibility("default"))) ImportTableRecord ImportTable = {{{kImportPanelServices, nullptr}, {0, nullptr}}};
+__attribute__((visibility("default")))
+ImportTableRecord ImportTable = {{{kImportPanelServices, nullptr}, {0, nullptr}}};
 #endif
 }

@@ -2,7 +2,6 @@
 // module's resource section. Manifests list one resource a line:
 //   TYPE ID FILE        (FILE relative to the manifest; # starts a comment)
 #include <CLI/CLI.hpp>
-
 #include <cstdio>
 #include <filesystem>
 #include <fstream>

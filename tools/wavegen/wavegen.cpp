@@ -32,8 +32,8 @@ struct Noise {
 
 // A struck resonance: a decaying sine with a few milliseconds of noise on
 // its attack, added into out from sample `at`.
-void strike(std::vector<double>& out, size_t at, double amplitude, double frequency, double decay_ms,
-            double noise_ms, Noise& noise) {
+void strike(std::vector<double>& out, size_t at, double amplitude, double frequency, double decay_ms, double noise_ms,
+            Noise& noise) {
     const double tau = decay_ms / 1000.0 * kRate;
     const double noise_tau = noise_ms / 1000.0 * kRate;
     double low = 0;
@@ -189,7 +189,8 @@ void audio_click(std::vector<double>& left, std::vector<double>& right) {
 
 int main(int argc, char** argv) {
     if (argc != 2 || std::string(argv[1]) == "--help") {
-        std::fprintf(stderr, "usage: wavegen OUTPUT_DIR\n  writes switch_click.wav, parking_brake.wav and audio_click.wav\n");
+        std::fprintf(stderr,
+                     "usage: wavegen OUTPUT_DIR\n  writes switch_click.wav, parking_brake.wav and audio_click.wav\n");
         return argc == 2 ? 0 : 2;
     }
     const std::string dir = argv[1];

@@ -49,7 +49,7 @@ GAUGE_PLATFORM_API PlatformWindow platform_find_window(const char* class_name, c
 // ---- RIFF files in memory -------------------------------------------------
 
 // A four-character code: 'R','I','F','F' -> PLATFORM_FOURCC('R','I','F','F').
-#define PLATFORM_FOURCC(a, b, c, d) \
+#define PLATFORM_FOURCC(a, b, c, d)                                                            \
     ((uint32_t)(uint8_t)(a) | ((uint32_t)(uint8_t)(b) << 8) | ((uint32_t)(uint8_t)(c) << 16) | \
      ((uint32_t)(uint8_t)(d) << 24))
 
@@ -157,8 +157,8 @@ GAUGE_PLATFORM_API int32_t platform_audio_lock(PlatformSoundBuffer buffer, uint3
                                                void** part1, uint32_t* bytes1, void** part2, uint32_t* bytes2,
                                                uint32_t flags);
 // Hands back the parts of the current lock with the bytes written to each.
-GAUGE_PLATFORM_API int32_t platform_audio_unlock(PlatformSoundBuffer buffer, void* part1, uint32_t bytes1,
-                                                 void* part2, uint32_t bytes2);
+GAUGE_PLATFORM_API int32_t platform_audio_unlock(PlatformSoundBuffer buffer, void* part1, uint32_t bytes1, void* part2,
+                                                 uint32_t bytes2);
 GAUGE_PLATFORM_API int32_t platform_audio_set_position(PlatformSoundBuffer buffer, uint32_t position);
 // The position the next play starts from: it advances while the buffer
 // plays and returns to 0 when a single play ends.
@@ -187,7 +187,7 @@ GAUGE_PLATFORM_API int32_t platform_audio_set_backend(const char* name);
 GAUGE_PLATFORM_API const char* platform_audio_backend(void);
 
 typedef struct PlatformPlayRecord {
-    uint32_t buffer;        // serial number of the buffer, from 1
+    uint32_t buffer;  // serial number of the buffer, from 1
     PlatformWaveFormat format;
     uint32_t buffer_bytes;  // the buffer's size
     uint32_t start;         // position the play started from

@@ -21,13 +21,10 @@ typedef struct PlatformResourceData_* PlatformResourceData;
 
 // Module resources: a resource has a type name ("WAVE", "BITMAP",
 // "VERSION") and a numeric id. Null / 0 on failure.
-GAUGE_PLATFORM_API PlatformResourceInfo platform_find_resource(PlatformModule module, uint32_t id,
-                                                               const char* type);
-GAUGE_PLATFORM_API PlatformResourceData platform_load_resource(PlatformModule module,
-                                                               PlatformResourceInfo info);
+GAUGE_PLATFORM_API PlatformResourceInfo platform_find_resource(PlatformModule module, uint32_t id, const char* type);
+GAUGE_PLATFORM_API PlatformResourceData platform_load_resource(PlatformModule module, PlatformResourceInfo info);
 GAUGE_PLATFORM_API const void* platform_lock_resource(PlatformResourceData data);
-GAUGE_PLATFORM_API uint32_t platform_sizeof_resource(PlatformModule module,
-                                                     PlatformResourceInfo info);
+GAUGE_PLATFORM_API uint32_t platform_sizeof_resource(PlatformModule module, PlatformResourceInfo info);
 // 1 when freed, 0 on failure.
 GAUGE_PLATFORM_API int32_t platform_free_resource(PlatformResourceData data);
 

@@ -52,11 +52,11 @@ private:
 
 // Packs items in the given order; fails (with a message) on a type name
 // that does not fit, a duplicate (type, id) or a pack over 4 GiB.
-GAUGE_PLATFORM_CXX std::optional<std::vector<uint8_t>> build_resource_pack(
-    const std::vector<ResourceItem>& items, std::string* error);
+GAUGE_PLATFORM_CXX std::optional<std::vector<uint8_t>> build_resource_pack(const std::vector<ResourceItem>& items,
+                                                                           std::string* error);
 
 // The bytes of the resource section of a module file on disk.
 GAUGE_PLATFORM_CXX std::optional<std::vector<uint8_t>> read_resource_section(const std::string& path,
-                                                                              std::string* error);
+                                                                             std::string* error);
 
 }  // namespace gauge_platform
