@@ -18,19 +18,24 @@ constexpr uint32_t kHelpCom1Knobs = 42768;
 constexpr double kComUpperMhz = 135;
 constexpr double kComLowerMhz = 118;
 
+// Both COM1 faceplates step one radio; each clicks with its own sound.
+constexpr RadioBinding com1_binding(SoundSet* sound) {
+    return {.head = &com1_head,
+            .sound = sound,
+            .frequency = token::com1_frequency,
+            .decoder = com_whole_mhz,
+            .upper_mhz = kComUpperMhz,
+            .lower_mhz = kComLowerMhz,
+            .whole_up = event::com1_whole_up,
+            .whole_down = event::com1_whole_down,
+            .fraction_up = event::com1_fraction_up,
+            .fraction_down = event::com1_fraction_down,
+            .off_sends_event = false};
+}
+
 // "Tervalin_COM1"
 SoundSet tervalin_com1_sound;
-constexpr RadioBinding tervalin_com1_binding = {.head = &com1_head,
-                                                .sound = &tervalin_com1_sound,
-                                                .frequency = token::com1_frequency,
-                                                .decoder = com_whole_mhz,
-                                                .upper_mhz = kComUpperMhz,
-                                                .lower_mhz = kComLowerMhz,
-                                                .whole_up = event::com1_whole_up,
-                                                .whole_down = event::com1_whole_down,
-                                                .fraction_up = event::com1_fraction_up,
-                                                .fraction_down = event::com1_fraction_down,
-                                                .off_sends_event = false};
+constexpr RadioBinding tervalin_com1_binding = com1_binding(&tervalin_com1_sound);
 constexpr const RadioBinding& com1 = tervalin_com1_binding;
 
 FailureBinding com1_failures[] = {
@@ -142,17 +147,7 @@ constexpr SmallHeadLayout com_layout = {
 
 // "Brinvale_COM1"
 SoundSet brinvale_com1_sound;
-constexpr RadioBinding brinvale_com1_binding = {.head = &com1_head,
-                                                .sound = &brinvale_com1_sound,
-                                                .frequency = token::com1_frequency,
-                                                .decoder = com_whole_mhz,
-                                                .upper_mhz = kComUpperMhz,
-                                                .lower_mhz = kComLowerMhz,
-                                                .whole_up = event::com1_whole_up,
-                                                .whole_down = event::com1_whole_down,
-                                                .fraction_up = event::com1_fraction_up,
-                                                .fraction_down = event::com1_fraction_down,
-                                                .off_sends_event = false};
+constexpr RadioBinding brinvale_com1_binding = com1_binding(&brinvale_com1_sound);
 CalibrationPoint brinvale_com1_fraction_table[] = {{.x = 35, .y = 91, .value = 0}, {.x = 35, .y = 141, .value = 50}};
 CalibrationPoint brinvale_com1_whole_table[] = {{.x = 35, .y = 91, .value = 118}, {.x = 35, .y = 141, .value = 122}};
 constexpr SmallHeadFace brinvale_com1_face = {.gauge = &brinvale_com1_gauge,
