@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "files.h"
+
 namespace gaugehost {
 
 std::optional<BitmapSize> png_size(std::span<const uint8_t> bytes) {
@@ -22,6 +24,14 @@ std::optional<Image> decode_png(std::span<const uint8_t> bytes, std::string* err
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_memory(&png, bytes.data(), bytes.size())) {
         if (error) *error = png.message;
+        return std::nullopt;
+    }
+    // Checked before anything is allocated: the header alone claims the size.
+    if (!picture_size_ok(png.width, png.height)) {
+        if (error)
+            *error = std::to_string(png.width) + " x " + std::to_string(png.height) +
+                     " pixels, more than the host draws (" + picture_limit_text() + ")";
+        png_image_free(&png);
         return std::nullopt;
     }
     png.format = PNG_FORMAT_RGBA;

@@ -58,7 +58,8 @@ Run add_probe(CLI::App& app) {
         }
         Host host;
         run_scenario(host, scenario);
-        out << probe_document(host).dump(2) << "\n";
+        out << dump_json(probe_document(host)) << "\n";
+        if (!out.flush()) throw HostError("cannot write the document to the standard output");
         return 0;
     };
 }
@@ -107,6 +108,10 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
         for (auto& [sub, run] : commands)
             if (sub->parsed()) return run(out, err);
     } catch (const HostError& e) {
+        err << "gaugehost: " << e.what() << "\n";
+        return 2;
+    } catch (const std::exception& e) {
+        // Anything else still ends in one line, not an abort.
         err << "gaugehost: " << e.what() << "\n";
         return 2;
     }

@@ -38,6 +38,19 @@ void paint_at(cairo_t* cr, cairo_surface_t* surface, double x, double y) {
     cairo_paint(cr);
 }
 
+// Far beyond any picture, well inside Cairo's fixed-point range: a slider
+// pushed further is off the picture either way.
+constexpr double kMaxDrawOffset = 65536;
+
+double drawable(double offset) {
+    return std::clamp(finite_or_zero(offset), -kMaxDrawOffset, kMaxDrawOffset);
+}
+
+// A turn by any finite number of degrees, as one within a full turn.
+double turn(double degrees) {
+    return std::fmod(finite_or_zero(degrees), 360.0);
+}
+
 double clamp_offset(double offset, int strip, int window) {
     const double room = std::max(0, strip - window);
     if (!std::isfinite(offset)) return 0;
@@ -81,7 +94,7 @@ void draw_needle(cairo_t* cr, const Element* element, const ElementState& state,
     if (!s || !state.angle) return;
     // Drawn pointing right: turn by the direction less a quarter turn.
     cairo_translate(cr, element->x, element->y);
-    cairo_rotate(cr, (*state.angle - 90.0) * kDegrees);
+    cairo_rotate(cr, turn(*state.angle - 90.0) * kDegrees);
     paint_at(cr, s, -element->pivot_x, -element->pivot_y);
 }
 
@@ -138,7 +151,10 @@ void derive_slider(const Element* element, ElementState& state, const BitmapSour
 }
 
 void draw_slider(cairo_t* cr, const Element* element, const ElementState& state, DrawContext& bitmaps) {
-    paint_at(cr, bitmaps.surface(element->bitmap), element->x + state.offset_x, element->y + state.offset_y);
+    paint_at(cr,
+             bitmaps.surface(element->bitmap),
+             element->x + drawable(state.offset_x),
+             element->y + drawable(state.offset_y));
 }
 
 void describe_slider(const Element* element, const ElementState& state, FieldSink& sink) {
@@ -264,8 +280,10 @@ void draw_sprite(cairo_t* cr, const Element* element, const ElementState& state,
     cairo_pattern_set_filter(pattern, CAIRO_FILTER_GOOD);
     cairo_matrix_t m;
     cairo_matrix_init_translate(&m, element->pivot_x, element->pivot_y);
-    cairo_matrix_rotate(&m, state.sprite_angle * kDegrees);
-    cairo_matrix_translate(&m, state.shift_x, state.shift_y);
+    // The texture repeats, so a shift by whole texture widths changes
+    // nothing: kept within one, it stays in Cairo's range.
+    cairo_matrix_rotate(&m, turn(state.sprite_angle) * kDegrees);
+    cairo_matrix_translate(&m, std::fmod(state.shift_x, tw / sx), std::fmod(state.shift_y, th / sy));
     cairo_matrix_scale(&m, 1.0 / sx, 1.0 / sy);
     cairo_matrix_translate(&m, -tw / 2.0, -th / 2.0);
     // The pattern matrix maps user space to texture space.

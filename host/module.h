@@ -10,6 +10,20 @@
 
 namespace gaugehost {
 
+// What the host takes from a module file without loading it: its
+// resources, bitmaps and version block.
+struct ModuleFile {
+    EncodedBitmaps bitmaps;
+    std::map<std::pair<std::string, uint32_t>, std::vector<uint8_t>> resources;
+    std::vector<std::pair<std::string, std::string>> version;
+};
+
+// Checks the file's ELF headers lie within it ("truncated" when they do
+// not), finds the resource section, its directory and version block, and
+// refuses a bitmap larger than the host draws. Throws HostError naming the
+// file.
+ModuleFile read_module_file(const std::string& path);
+
 class LoadedModule {
 public:
     // Loads the module, checks its Linkage, fills its services slot and

@@ -6,11 +6,11 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <sstream>
 
 #include "error.h"
+#include "files.h"
 #include "text.h"
 
 namespace gaugehost {
@@ -33,6 +33,10 @@ std::optional<double> number(const std::string& s) {
     const double v = std::strtod(s.c_str(), &end);
     if (*end || !std::isfinite(v)) return std::nullopt;
     return v;
+}
+
+std::string limit_text() {
+    return std::to_string(int(kMaxPanelUnits)) + " panel units";
 }
 
 // "WindowNN" (case-insensitive) with a number.
@@ -81,6 +85,10 @@ struct Parser {
         PanelGauge g;
         g.key = key;
         g.module = trim(name.substr(0, bang));
+        // Found only in the module folders: a path would load any library.
+        if (g.module.find_first_of("/\\") != std::string::npos || g.module == "." || g.module == ".." ||
+            g.module.find('\0') != std::string::npos)
+            return fail(key + ": module '" + g.module + "' must be a plain module name, without a folder");
         g.gauge = trim(name.substr(bang + 1));
         g.line = line;
         if (fields.size() < 3) return fail(key + ": " + name + " needs a position x, y");
@@ -91,6 +99,8 @@ struct Parser {
             v[i] = number(fields[i + 1]);
             if (!v[i]) return fail(key + ": " + what[i] + " '" + fields[i + 1] + "' is not a number");
             if (i >= 2 && *v[i] <= 0) return fail(key + ": " + what[i] + " '" + fields[i + 1] + "' must be positive");
+            if (std::fabs(*v[i]) > kMaxPanelUnits)
+                return fail(key + ": " + what[i] + " '" + fields[i + 1] + "' is beyond " + limit_text());
         }
         g.x = *v[0];
         g.y = *v[1];
@@ -125,6 +135,8 @@ struct Parser {
             const auto a = f.size() == 2 ? number(f[0]) : std::nullopt;
             const auto b = f.size() == 2 ? number(f[1]) : std::nullopt;
             if (!a || !b || *a <= 0 || *b <= 0) return fail("size_mm '" + value + "': expected W,H (positive numbers)");
+            if (*a > kMaxPanelUnits || *b > kMaxPanelUnits)
+                return fail("size_mm '" + value + "': more than " + limit_text() + " a side");
             w.size = {*a, *b};
         } else if (key == "position") {
             w.position = value;
@@ -159,7 +171,10 @@ char* read_line(char* buffer, int size, void* user) {
     std::string text;
     if (!std::getline(*parser->in, text)) return nullptr;
     ++parser->line;
-    if (text.size() + 2 > size_t(size)) {
+    if (text.find('\0') != std::string::npos) {
+        parser->fail("a NUL byte in the line");
+        text.clear();
+    } else if (text.size() + 2 > size_t(size)) {
         parser->fail("line too long (at most " + std::to_string(size - 2) + " characters)");
         text.clear();
     }
@@ -197,11 +212,7 @@ PanelConfig parse_panel_config(const std::string& text, const std::string& path)
 }
 
 PanelConfig read_panel_config(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw HostError(path + ": cannot open the panel configuration");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return parse_panel_config(text.str(), path);
+    return parse_panel_config(read_text_file(path), path);
 }
 
 }  // namespace gaugehost

@@ -9,6 +9,10 @@
 
 namespace gaugehost {
 
+// A window's size_mm and a gauge's position and size stay within this
+// many panel units (a window is drawn one pixel a unit, times --scale).
+inline constexpr double kMaxPanelUnits = 16384;
+
 // gaugeNN=Module!Gauge, x, y[, w[, h[, parameters]]]
 struct PanelGauge {
     std::string key;  // "gauge00"

@@ -111,4 +111,8 @@ json probe_document(const Host& host) {
     return json{{"instances", instances}, {"events", events}, {"window_toggles", toggles}, {"sounds", sounds}};
 }
 
+std::string dump_json(const json& document) {
+    return document.dump(2, ' ', false, json::error_handler_t::replace);
+}
+
 }  // namespace gaugehost

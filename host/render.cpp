@@ -7,6 +7,7 @@
 
 #include "element_kinds.h"
 #include "error.h"
+#include "files.h"
 
 namespace gaugehost {
 namespace {
@@ -24,10 +25,28 @@ void set_source(cairo_t* cr, cairo_surface_t* surface, double x, double y) {
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_GOOD);
 }
 
+// Whole pixels, at least one; anything beyond the limit stays beyond it
+// rather than wrapping in the conversion.
+int picture_pixels(double size) {
+    if (!(size < kMaxPictureSide + 1.0)) return kMaxPictureSide + 1;
+    return std::max(1, int(std::lround(size)));
+}
+
 }  // namespace
 
+Surface new_surface(int width, int height) {
+    if (!picture_size_ok(uint64_t(std::max(width, 0)), uint64_t(std::max(height, 0))))
+        throw HostError("a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                        " pixels is more than the host draws (" + picture_limit_text() + ")");
+    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    if (const cairo_status_t status = cairo_surface_status(surface.get()); status != CAIRO_STATUS_SUCCESS)
+        throw HostError("cannot make a picture of " + std::to_string(width) + " x " + std::to_string(height) +
+                        " pixels (" + cairo_status_to_string(status) + ")");
+    return surface;
+}
+
 Surface image_surface(const Image& image) {
-    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, image.width, image.height));
+    Surface surface = new_surface(image.width, image.height);
     cairo_surface_flush(surface.get());
     unsigned char* data = cairo_image_surface_get_data(surface.get());
     const int stride = cairo_image_surface_get_stride(surface.get());
@@ -104,9 +123,9 @@ Surface Renderer::render_gauge(size_t instance, double scale) {
     const char* name = placed.instance->definition().name;
     if (!size || size->width <= 0 || size->height <= 0)
         throw HostError(std::string("gauge ") + (name ? name : "?") + ": its root bitmap is missing");
-    const int width = std::max(1, int(std::lround(size->width * scale)));
-    const int height = std::max(1, int(std::lround(size->height * scale)));
-    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    const int width = picture_pixels(size->width * scale);
+    const int height = picture_pixels(size->height * scale);
+    Surface surface = new_surface(width, height);
     cairo_t* cr = cairo_create(surface.get());
     draw_gauge(cr, GaugePlacement{instance, 0, 0, double(width), double(height)});
     cairo_destroy(cr);
@@ -115,9 +134,9 @@ Surface Renderer::render_gauge(size_t instance, double scale) {
 
 Surface Renderer::render_panel(double width, double height, const Background& background,
                                const std::vector<GaugePlacement>& gauges, double scale) {
-    const int w = std::max(1, int(std::lround(width * scale)));
-    const int h = std::max(1, int(std::lround(height * scale)));
-    Surface surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h));
+    const int w = picture_pixels(width * scale);
+    const int h = picture_pixels(height * scale);
+    Surface surface = new_surface(w, h);
     cairo_t* cr = cairo_create(surface.get());
     cairo_set_source_rgb(cr, background.r, background.g, background.b);
     cairo_paint(cr);
@@ -135,9 +154,20 @@ Surface Renderer::render_panel(double width, double height, const Background& ba
 }
 
 void write_png(cairo_surface_t* surface, const std::string& path) {
-    const cairo_status_t status = cairo_surface_write_to_png(surface, path.c_str());
+    // Encoded in memory first, so a failed write is seen and reported
+    // rather than lost in a buffered close.
+    std::vector<uint8_t> bytes;
+    const cairo_status_t status = cairo_surface_write_to_png_stream(
+        surface,
+        [](void* closure, const unsigned char* data, unsigned int length) {
+            auto* out = static_cast<std::vector<uint8_t>*>(closure);
+            out->insert(out->end(), data, data + length);
+            return CAIRO_STATUS_SUCCESS;
+        },
+        &bytes);
     if (status != CAIRO_STATUS_SUCCESS)
         throw HostError(path + ": cannot write the picture (" + cairo_status_to_string(status) + ")");
+    write_file(path, bytes, "the picture");
 }
 
 }  // namespace gaugehost

@@ -23,7 +23,10 @@ struct SurfaceDeleter {
 };
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceDeleter>;
 
-// A decoded bitmap as a premultiplied Cairo surface.
+// A picture of that size; throws HostError beyond the host's picture
+// limits or when Cairo cannot make it.
+Surface new_surface(int width, int height);
+// A decoded bitmap as a premultiplied Cairo surface (throws as above).
 Surface image_surface(const Image& image);
 
 // A gauge placed on a picture: the instance and its box in picture pixels.

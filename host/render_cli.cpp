@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <set>
 
 #include "error.h"
+#include "files.h"
 #include "panel_config.h"
 #include "render.h"
 #include "text.h"
@@ -61,48 +61,86 @@ std::string find_module(const std::string& module, const std::vector<std::string
 }
 
 struct Picture {
-    std::string name;  // file name without extension
-    double width = 0, height = 0;
-    Renderer::Background background;
-    std::optional<Image> background_image;
+    WindowPicture window;  // name, size and background
     std::vector<GaugePlacement> gauges;
     std::optional<size_t> alone;  // one gauge at its own size
 };
 
 }  // namespace
 
-std::vector<std::pair<int32_t, double>> read_state_file(const std::string& path) {
-    std::ifstream in(path);
-    if (!in) throw HostError(path + ": cannot open the state file");
+WindowPicture window_picture(const PanelConfig& panel, const PanelWindow& window) {
+    WindowPicture picture;
+    picture.name = slug(window.title);
+    if (picture.name.empty()) picture.name = lower(window.section);
+    if (window.background_colour) {
+        const auto& c = *window.background_colour;
+        picture.background.r = c[0] / 255.0;
+        picture.background.g = c[1] / 255.0;
+        picture.background.b = c[2] / 255.0;
+    }
+    if (window.file) {
+        const std::string where =
+            panel.path + ":" + std::to_string(window.line) + ": [" + window.section + "] file=" + *window.file + ": ";
+        const fs::path file = fs::path(panel.path).parent_path() / *window.file;
+        std::vector<uint8_t> bytes;
+        try {
+            bytes = read_file(file.string(), kMaxPictureFileBytes);
+        } catch (const HostError& e) {
+            throw HostError(where + e.what());
+        }
+        std::string why;
+        picture.background_image = decode_png(bytes, &why);
+        if (!picture.background_image) throw HostError(where + "not a PNG picture the host draws (" + why + ")");
+    }
+    if (window.size) {
+        picture.width = (*window.size)[0];
+        picture.height = (*window.size)[1];
+    } else {
+        picture.width = picture.background_image->width;
+        picture.height = picture.background_image->height;
+    }
+    return picture;
+}
+
+std::vector<std::pair<int32_t, double>> parse_state(const std::string& text, const std::string& path) {
     std::vector<std::pair<int32_t, double>> values;
-    std::string text;
-    for (int line = 1; std::getline(in, text); ++line) {
-        if (const auto hash = text.find_first_of("#;"); hash != std::string::npos) text.erase(hash);
-        text = trim(text);
-        if (text.empty()) continue;
+    size_t start = 0;
+    for (int line = 1; start < text.size(); ++line) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string entry = text.substr(start, end - start);
+        start = end + 1;
+        if (const auto hash = entry.find_first_of("#;"); hash != std::string::npos) entry.erase(hash);
+        entry = trim(entry);
+        if (entry.empty()) continue;
         const auto where = path + ":" + std::to_string(line) + ": ";
-        const auto eq = text.find('=');
-        if (eq == std::string::npos) throw HostError(where + "expected TOKEN=VALUE, got '" + text + "'");
-        const std::string token_text = trim(text.substr(0, eq)), value_text = trim(text.substr(eq + 1));
-        char* end = nullptr;
-        const long token = std::strtol(token_text.c_str(), &end, 10);
-        if (token_text.empty() || *end || token <= 0 || token > INT32_MAX)
-            throw HostError(where + "'" + token_text + "' is not a variable token");
+        if (entry.find('\0') != std::string::npos) throw HostError(where + "a NUL byte in the line");
+        const auto eq = entry.find('=');
+        if (eq == std::string::npos) throw HostError(where + "expected TOKEN=VALUE, got '" + entry + "'");
+        const std::string token_text = trim(entry.substr(0, eq)), value_text = trim(entry.substr(eq + 1));
+        const auto token = parse_token(token_text);
+        if (!token) throw HostError(where + "'" + token_text + "' is not a variable token");
         const auto value = parse_number(value_text);
         if (!value) throw HostError(where + "'" + value_text + "' is not a number");
-        values.emplace_back(int32_t(token), *value);
+        values.emplace_back(*token, *value);
     }
     return values;
 }
 
+std::vector<std::pair<int32_t, double>> read_state_file(const std::string& path) {
+    return parse_state(read_text_file(path), path);
+}
+
 RenderCommand::RenderCommand(CLI::App& app) : app_(&app) {
-    app_->add_option("--panel",
-                     panel_,
-                     "a panel.cfg: one picture per visible window; its gauges are instances 0, 1, ... in file "
-                     "order (for --click)")
-        ->type_name("FILE");
-    app_->add_option("--state", state_, "host variables to set before the other actions: token=value lines")
-        ->type_name("FILE");
+    panel_opt_ =
+        app_->add_option("--panel",
+                         panel_,
+                         "a panel.cfg: one picture per visible window; its gauges are instances 0, 1, ... in file "
+                         "order (for --click)")
+            ->type_name("FILE");
+    state_opt_ =
+        app_->add_option("--state", state_, "host variables to set before the other actions: token=value lines")
+            ->type_name("FILE");
     app_->add_option("-o,--output",
                      output_,
                      "the picture file (one picture) or folder (created if missing); default: the current folder")
@@ -118,6 +156,8 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     std::vector<Placement> panel_placements;
     std::vector<std::pair<const PanelWindow*, std::vector<const PanelGauge*>>> windows;
     Scenario base = options_->scenario(*app_);
+    if (panel_opt_->count() && panel_.empty()) throw HostError("--panel '': expected a panel.cfg file");
+    if (state_opt_->count() && state_.empty()) throw HostError("--state '': expected a state file");
     if (!panel_.empty()) {
         if (!base.placements.empty()) throw HostError("--place cannot be combined with --panel " + panel_);
         panel = read_panel_config(panel_);
@@ -166,35 +206,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
         size_t instance = 0;
         for (const auto& [window, gauges] : windows) {
             Picture picture;
-            picture.name = slug(window->title);
-            if (picture.name.empty()) picture.name = lower(window->section);
-            if (window->background_colour) {
-                const auto& c = *window->background_colour;
-                picture.background.r = c[0] / 255.0;
-                picture.background.g = c[1] / 255.0;
-                picture.background.b = c[2] / 255.0;
-            }
-            if (window->file) {
-                const fs::path file = fs::path(panel->path).parent_path() / *window->file;
-                std::ifstream in(file, std::ios::binary);
-                const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-                std::string why;
-                if (!in && bytes.empty())
-                    throw HostError(panel->path + ":" + std::to_string(window->line) + ": [" + window->section +
-                                    "] file=" + *window->file + ": cannot open " + file.string());
-                picture.background_image = decode_png(bytes, &why);
-                if (!picture.background_image)
-                    throw HostError(panel->path + ":" + std::to_string(window->line) + ": [" + window->section +
-                                    "] file=" + *window->file + ": not a PNG picture (" + why + ")");
-                picture.background.image = &*picture.background_image;
-            }
-            if (window->size) {
-                picture.width = (*window->size)[0];
-                picture.height = (*window->size)[1];
-            } else {
-                picture.width = picture.background_image->width;
-                picture.height = picture.background_image->height;
-            }
+            picture.window = window_picture(*panel, *window);
             for (const PanelGauge* g : gauges) {
                 const size_t index = instance++;
                 const auto size = host.size(index);
@@ -214,7 +226,7 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
             Picture picture;
             std::string name = scenario.placements[i].name;
             if (const auto bang = name.find('!'); bang != std::string::npos) name = name.substr(bang + 1);
-            picture.name = uses[scenario.placements[i].name] > 1 ? name + "_" + std::to_string(i) : name;
+            picture.window.name = uses[scenario.placements[i].name] > 1 ? name + "_" + std::to_string(i) : name;
             picture.alone = i;
             pictures.push_back(std::move(picture));
         }
@@ -236,13 +248,17 @@ int RenderCommand::run(std::ostream& out, std::ostream& err) {
     Renderer renderer(host);
     renderer.warn_missing_bitmaps(err);
     for (const Picture& picture : pictures) {
-        const std::string path = folder ? (output / (picture.name + ".png")).string() : output.string();
-        Surface surface =
-            picture.alone
-                ? renderer.render_gauge(*picture.alone, scale_)
-                : renderer.render_panel(picture.width, picture.height, picture.background, picture.gauges, scale_);
+        const WindowPicture& window = picture.window;
+        const std::string path = folder ? (output / (window.name + ".png")).string() : output.string();
+        // The image is pointed at here, where it no longer moves.
+        Renderer::Background background = window.background;
+        background.image = window.background_image ? &*window.background_image : nullptr;
+        Surface surface = picture.alone
+                              ? renderer.render_gauge(*picture.alone, scale_)
+                              : renderer.render_panel(window.width, window.height, background, picture.gauges, scale_);
         write_png(surface.get(), path);
         out << path << "\n";
+        if (!out.flush()) throw HostError("cannot write the list of pictures to the standard output");
     }
     return 0;
 }

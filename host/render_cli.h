@@ -9,13 +9,29 @@
 #include <string>
 #include <vector>
 
+#include "panel_config.h"
+#include "render.h"
 #include "scenario.h"
 
 namespace gaugehost {
 
-// A state file: "token=value" lines; '#' or ';' starts a comment. Throws
-// HostError "FILE:LINE: ..." on a malformed line.
+// A state file: "token=value" lines; '#' or ';' starts a comment. Tokens
+// and values follow --set's rules. Throws HostError "FILE:LINE: ..." on a
+// malformed line.
+std::vector<std::pair<int32_t, double>> parse_state(const std::string& text, const std::string& path);
 std::vector<std::pair<int32_t, double>> read_state_file(const std::string& path);
+
+// A panel window's picture before its gauges: its file name, size in
+// panel units and background (colour, and the decoded file= picture, which
+// `background.image` is not yet pointed at). Throws HostError naming the
+// panel file and line.
+struct WindowPicture {
+    std::string name;
+    double width = 0, height = 0;
+    Renderer::Background background;
+    std::optional<Image> background_image;
+};
+WindowPicture window_picture(const PanelConfig& panel, const PanelWindow& window);
 
 // `render`'s options, on its subcommand.
 class RenderCommand {
@@ -27,6 +43,7 @@ public:
 private:
     CLI::App* app_;
     std::optional<ScenarioOptions> options_;
+    CLI::Option *panel_opt_ = nullptr, *state_opt_ = nullptr;
     std::string panel_;
     std::string state_;
     std::string output_ = ".";

@@ -11,8 +11,25 @@
 namespace gaugehost {
 namespace {
 
+// The argument as the message shows it: control bytes (a NUL would end
+// the message) as \xNN.
+std::string shown(const std::string& text) {
+    std::string out;
+    for (const char c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            static const char digits[] = "0123456789abcdef";
+            out += "\\x";
+            out += digits[static_cast<unsigned char>(c) >> 4];
+            out += digits[c & 15];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 [[noreturn]] void bad(const std::string& option, const std::string& text, const std::string& why) {
-    throw HostError(option + " " + text + ": " + why);
+    throw HostError(option + " " + shown(text) + ": " + shown(why));
 }
 
 std::optional<long> parse_integer(const std::string& text) {
@@ -20,7 +37,7 @@ std::optional<long> parse_integer(const std::string& text) {
     errno = 0;
     char* end = nullptr;
     const long v = std::strtol(text.c_str(), &end, 0);
-    if (*end || errno == ERANGE) return std::nullopt;
+    if (end != text.c_str() + text.size() || errno == ERANGE) return std::nullopt;
     return v;
 }
 
@@ -41,6 +58,8 @@ std::vector<long> instance_and_numbers(const std::string& option, const std::str
         const std::string field = rest.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         auto v = parse_integer(field);
         if (!v) bad(option, text, "'" + field + "' is not an integer");
+        // Cut to 32 bits it would land somewhere else.
+        if (*v < INT32_MIN || *v > INT32_MAX) bad(option, text, "'" + field + "' is out of range");
         values.push_back(*v);
         start = comma + 1;
     }
@@ -53,22 +72,40 @@ std::optional<double> parse_number(const std::string& text) {
     if (text.empty()) return std::nullopt;
     char* end = nullptr;
     const double v = std::strtod(text.c_str(), &end);
-    if (*end) return std::nullopt;
+    // The whole text: a NUL byte inside it is not its end.
+    if (end != text.c_str() + text.size()) return std::nullopt;
     return v;
+}
+
+std::optional<int32_t> parse_token(const std::string& text) {
+    if (text.empty() || text.size() > 10) return std::nullopt;
+    int64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        v = v * 10 + (c - '0');
+    }
+    if (v <= 0 || v > INT32_MAX) return std::nullopt;
+    return int32_t(v);
 }
 
 ScenarioOptions::ScenarioOptions(CLI::App& app) {
     module_ = app.add_option("--module", modules_, "a gauge module to load (repeatable)")->type_name("PATH");
     place_ = app.add_option("--place", places_, "place a gauge; the text after the first colon is its parameter string")
                  ->type_name("NAME[:PARAM]");
-    set_ =
-        app.add_option("--set", sets_, "set a host variable (C number, nan, inf or 0x-hex)")->type_name("TOKEN=VALUE");
+    set_ = app.add_option("--set",
+                          sets_,
+                          "set a host variable: TOKEN a positive decimal integer, VALUE a C number, nan, inf or 0x-hex")
+               ->type_name("TOKEN=VALUE");
     fail_ = app.add_option("--fail", fails_, "activate a host failure")->type_name("KEY");
     clear_ = app.add_option("--clear", clears_, "clear a host failure")->type_name("KEY");
     time_ = app.add_option("--time", times_, "set the simulation time (token 604)")->type_name("SECONDS");
-    frames_opt_ = app.add_option("--frames", frames_, "run N frames")->type_name("N");
+    frames_opt_ = app.add_option("--frames", frames_, "run N frames (N at most " + std::to_string(kMaxFrames) + ")")
+                      ->type_name("N");
     click_ = app.add_option("--click", clicks_, "left click at a pixel of instance I")->type_name("I:X,Y");
-    hold_ = app.add_option("--hold", holds_, "press at X,Y then N repeats while held")->type_name("I:X,Y,N");
+    hold_ = app.add_option("--hold",
+                           holds_,
+                           "press at X,Y then N repeats while held (N at most " + std::to_string(kMaxHoldRepeats) + ")")
+                ->type_name("I:X,Y,N");
     drag_ = app.add_option("--drag", drags_, "move with the button held at X,Y")->type_name("I:X,Y");
     service_ =
         app.add_option("--service", services_, "call instance I's gauge callback with CODE")->type_name("I:CODE");
@@ -153,9 +190,8 @@ Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> p
             const std::string& text = sets_[n];
             const auto eq = text.find('=');
             if (eq == std::string::npos) bad("--set", text, "expected TOKEN=VALUE");
-            auto token = parse_integer(text.substr(0, eq));
-            if (!token || *token < INT32_MIN || *token > INT32_MAX)
-                bad("--set", text, "'" + text.substr(0, eq) + "' is not a variable token");
+            auto token = parse_token(text.substr(0, eq));
+            if (!token) bad("--set", text, "'" + text.substr(0, eq) + "' is not a variable token");
             auto value = parse_number(text.substr(eq + 1));
             if (!value) bad("--set", text, "'" + text.substr(eq + 1) + "' is not a number");
             action.kind = Action::Set;
@@ -176,6 +212,8 @@ Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> p
         } else if (option == frames_opt_) {
             auto count = parse_integer(frames_[n]);
             if (!count || *count < 0) bad("--frames", frames_[n], "not a frame count");
+            if (*count > kMaxFrames)
+                bad("--frames", frames_[n], "more than " + std::to_string(kMaxFrames) + " frames at once");
             action.kind = Action::Frames;
             action.count = *count;
         } else if (option == click_ || option == drag_) {
@@ -189,6 +227,8 @@ Scenario ScenarioOptions::scenario(const CLI::App& app, std::vector<Placement> p
         } else if (option == hold_) {
             auto v = instance_and_numbers("--hold", holds_[n], 3, "I:X,Y,N");
             if (v[3] < 0) bad("--hold", holds_[n], "the repeat count must not be negative");
+            if (v[3] > kMaxHoldRepeats)
+                bad("--hold", holds_[n], "more than " + std::to_string(kMaxHoldRepeats) + " repeats");
             action.kind = Action::Hold;
             action.instance = check_instance("--hold", holds_[n], v[0]);
             action.x = int(v[1]);

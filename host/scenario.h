@@ -69,5 +69,13 @@ void run_scenario(Host& host, const Scenario& scenario);
 
 // Parses "any C floating-point literal" (nan and inf included) or 0x-hex.
 std::optional<double> parse_number(const std::string& text);
+// A variable token, as --set and state files take it: a positive decimal
+// integer of 32 bits.
+std::optional<int32_t> parse_token(const std::string& text);
+
+// Each --frames and each --hold repeat count is bounded: a few seconds of
+// work, and a probe document of a readable size.
+inline constexpr long kMaxFrames = 100000;
+inline constexpr long kMaxHoldRepeats = 10000;
 
 }  // namespace gaugehost

@@ -49,7 +49,9 @@ int validate(const Options& options, std::ostream& out) {
     if (options.json) {
         nlohmann::json list = nlohmann::json::array();
         for (const Finding& f : findings) list.push_back(finding_json(f));
-        out << nlohmann::json{{"modules", modules}, {"findings", list}}.dump(2) << "\n";
+        out << nlohmann::json{{"modules", modules}, {"findings", list}}.dump(
+                   2, ' ', false, nlohmann::json::error_handler_t::replace)
+            << "\n";
     } else {
         for (const Finding& f : findings)
             out << f.module << ": " << (f.gauge.empty() ? "" : "gauge " + f.gauge + ": ") << place(f) << f.what

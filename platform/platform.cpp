@@ -70,6 +70,35 @@ std::optional<std::pair<uintptr_t, size_t>> section_address(const char* path) {
     return found;
 }
 
+// Whether [address, address + size) lies in one loaded segment of the
+// object the loader mapped at this bias, by the loader's own program
+// headers: a section header may claim any address.
+bool inside_loaded_segment(const link_map* map, uintptr_t address, size_t size) {
+    struct Query {
+        const link_map* map;
+        uintptr_t address;
+        size_t size;
+        bool inside = false;
+    } query{map, address, size};
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, size_t, void* data) {
+            auto* q = static_cast<Query*>(data);
+            if (info->dlpi_addr != q->map->l_addr || !info->dlpi_name ||
+                std::strcmp(info->dlpi_name, q->map->l_name) != 0)
+                return 0;
+            for (size_t i = 0; i < info->dlpi_phnum; ++i) {
+                const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+                if (segment.p_type != PT_LOAD) continue;
+                if (q->address >= segment.p_vaddr && q->size <= segment.p_memsz &&
+                    q->address - segment.p_vaddr <= segment.p_memsz - q->size)
+                    q->inside = true;
+            }
+            return 1;
+        },
+        &query);
+    return query.inside;
+}
+
 ModuleResources* resources_of(PlatformModule module) {
     if (!module) return nullptr;
     auto& cache = module_cache();
@@ -82,7 +111,7 @@ ModuleResources* resources_of(PlatformModule module) {
         cache.erase(it);
     }
     const auto address = section_address(map->l_name);
-    if (!address) return nullptr;
+    if (!address || !inside_loaded_segment(map, address->first, address->second)) return nullptr;
     auto resources = std::make_unique<ModuleResources>();
     resources->section = reinterpret_cast<const uint8_t*>(map->l_addr + address->first);
     resources->load_bias = map->l_addr;
