@@ -14,10 +14,15 @@ inline constexpr VariableToken panel_lights = 10;
 inline constexpr VariableToken strobe_lights = 11;
 inline constexpr VariableToken landing_lights = 14;
 inline constexpr VariableToken smoke_system = 15;
+// ADF frequency, binary-coded decimal: H T U of the kilohertz (H in bits 8
+// and up), and the thousands (0x100 set for 1) with the tenths in the low byte.
+inline constexpr VariableToken adf_frequency = 16;
+inline constexpr VariableToken adf_extended_frequency = 18;
 // Active frequencies, binary-coded decimal 1 D3 D2 . D1 D0 MHz.
 inline constexpr VariableToken com1_frequency = 23;
 inline constexpr VariableToken nav1_frequency = 24;
 inline constexpr VariableToken nav2_frequency = 27;
+inline constexpr VariableToken transponder_code = 38;    // four binary-coded-decimal digits
 inline constexpr VariableToken indicated_airspeed = 61;  // knots
 inline constexpr VariableToken mach = 64;                // Mach x 20480
 inline constexpr VariableToken indicated_altitude = 74;  // feet
@@ -59,6 +64,16 @@ inline constexpr KeyEvent nav2_whole_down = 65644;
 inline constexpr KeyEvent nav2_whole_up = 65645;
 inline constexpr KeyEvent nav2_fraction_down = 65646;
 inline constexpr KeyEvent nav2_fraction_up = 65647;
+inline constexpr KeyEvent adf_hundreds_up = 65648;
+inline constexpr KeyEvent adf_tens_up = 65649;
+inline constexpr KeyEvent adf_units_up = 65650;
+inline constexpr KeyEvent transponder_thousands_up = 65651;
+inline constexpr KeyEvent transponder_hundreds_up = 65652;
+inline constexpr KeyEvent transponder_tens_up = 65653;
+inline constexpr KeyEvent transponder_units_up = 65654;
+inline constexpr KeyEvent adf_hundreds_down = 65666;
+inline constexpr KeyEvent adf_tens_down = 65667;
+inline constexpr KeyEvent adf_units_down = 65668;
 inline constexpr KeyEvent toggle_panel_lights = 65750;
 inline constexpr KeyEvent toggle_landing_lights = 65751;
 inline constexpr KeyEvent pressure_setting_up = 65883;
@@ -74,6 +89,12 @@ inline constexpr KeyEvent com2_whole_down = 66436;
 inline constexpr KeyEvent com2_whole_up = 66437;
 inline constexpr KeyEvent com2_fraction_down = 66438;
 inline constexpr KeyEvent com2_fraction_up = 66440;
+inline constexpr KeyEvent adf_tenths_down = 66453;
+inline constexpr KeyEvent adf_tenths_up = 66454;
+inline constexpr KeyEvent transponder_thousands_down = 66455;
+inline constexpr KeyEvent transponder_hundreds_down = 66456;
+inline constexpr KeyEvent transponder_tens_down = 66457;
+inline constexpr KeyEvent transponder_units_down = 66458;
 // Panel windows, by the window identifier as the value.
 inline constexpr KeyEvent panel_window_toggle = 66506;
 inline constexpr KeyEvent panel_window_open = 66507;

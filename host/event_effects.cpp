@@ -42,6 +42,30 @@ uint32_t radio_frequency_step(uint32_t code, RadioBand band, int whole, int chan
     return uint32_t((tens_units / 10) << 12 | (tens_units % 10) << 8 | (decimals / 10) << 4 | (decimals % 10));
 }
 
+// One binary-coded-decimal digit of a code, the nibble at `shift`, stepped
+// within 0 ... range - 1 with wrap and no carry into the next digit, as the
+// radios' knobs and thumbwheels do. A digit beyond its range steps from
+// its value modulo the range.
+uint32_t digit_step(uint32_t code, int shift, int range, int step) {
+    const int digit = int(code >> shift & 0xF) % range;
+    const int next = ((digit + step) % range + range) % range;
+    return (code & ~(0xFu << shift)) | uint32_t(next) << shift;
+}
+
+// The ADF's hundreds knob turns the thousands and hundreds together, 0 ...
+// 19 hundreds with wrap: the hundreds digit in bits 8 ... 11 of the main
+// code, the thousands as the 0x100 flag of the extended code.
+void adf_hundreds_step(VariableStore& variables, int step) {
+    uint32_t main = variables.code(token::adf_frequency);
+    uint32_t extended = variables.code(token::adf_extended_frequency);
+    const int hundreds = int(main >> 8 & 0xF) % 10 + (extended >= 0x100 ? 10 : 0);
+    const int next = ((hundreds + step) % 20 + 20) % 20;
+    main = (main & 0xFFu) | uint32_t(next % 10) << 8;
+    extended = (extended & 0xFFu) | (next >= 10 ? 0x100u : 0u);
+    variables.set_code(token::adf_frequency, main);
+    variables.set_code(token::adf_extended_frequency, extended);
+}
+
 }  // namespace
 
 double Clock::simulation_time() const {
@@ -184,6 +208,39 @@ EventEffects EventEffects::standard() {
                 v = std::clamp(v + s.step, s.minimum, s.maximum);
                 c.variables.set(s.token, v);
             });
+    }
+
+    // ADF and transponder digits, each in its own range without carrying:
+    // the ADF's tens, units and tenths 0 ... 9, the transponder's four
+    // digits 0 ... 7.
+    {
+        struct DigitStep {
+            KeyEvent event;
+            VariableToken token;
+            int shift, range, step;
+        };
+        constexpr DigitStep steps[] = {
+            {event::adf_tens_up, token::adf_frequency, 4, 10, +1},
+            {event::adf_units_up, token::adf_frequency, 0, 10, +1},
+            {event::transponder_thousands_up, token::transponder_code, 12, 8, +1},
+            {event::transponder_hundreds_up, token::transponder_code, 8, 8, +1},
+            {event::transponder_tens_up, token::transponder_code, 4, 8, +1},
+            {event::transponder_units_up, token::transponder_code, 0, 8, +1},
+            {event::adf_tens_down, token::adf_frequency, 4, 10, -1},
+            {event::adf_units_down, token::adf_frequency, 0, 10, -1},
+            {event::adf_tenths_down, token::adf_extended_frequency, 0, 10, -1},
+            {event::adf_tenths_up, token::adf_extended_frequency, 0, 10, +1},
+            {event::transponder_thousands_down, token::transponder_code, 12, 8, -1},
+            {event::transponder_hundreds_down, token::transponder_code, 8, 8, -1},
+            {event::transponder_tens_down, token::transponder_code, 4, 8, -1},
+            {event::transponder_units_down, token::transponder_code, 0, 8, -1},
+        };
+        for (const DigitStep& s : steps)
+            effects.add(s.event, [s](EffectContext& c, uint32_t) {
+                c.variables.set_code(s.token, digit_step(c.variables.code(s.token), s.shift, s.range, s.step));
+            });
+        effects.add(event::adf_hundreds_up, [](EffectContext& c, uint32_t) { adf_hundreds_step(c.variables, +1); });
+        effects.add(event::adf_hundreds_down, [](EffectContext& c, uint32_t) { adf_hundreds_step(c.variables, -1); });
     }
 
     // Panel windows, the window identifier as the value.

@@ -1,6 +1,7 @@
 // The COM heads: the wide "Tervalin_COM1" plate with its selectors and
 // switches, the small "Brinvale_COM1" and "Tervalin_COM2" plates, and the
 // drums, knobs, marks and lamps of both sizes.
+#include "host_numbers.h"
 #include "radios/radio_parts.h"
 
 namespace {
@@ -274,13 +275,14 @@ SmallPlate com_plate(const std::string& gauge, int32_t token, const std::string&
             .fraction_detents = knob_detents(gauge, 7, token, com_channel_codes())};
 }
 
-ArtBitmap brinvale_face{{.module = "tervalin",
-                         .id = 1240,
-                         .width = 155,
-                         .height = 153,
-                         .depth = Depth::Palette8,
-                         .what = "Brinvale_COM1 plate",
-                         .draw = [](Canvas& c) { small_plate(c, com_plate("Brinvale_COM1", 23, "COM 1")); }}};
+ArtBitmap brinvale_face{
+    {.module = "tervalin",
+     .id = 1240,
+     .width = 155,
+     .height = 153,
+     .depth = Depth::Palette8,
+     .what = "Brinvale_COM1 plate",
+     .draw = [](Canvas& c) { small_plate(c, com_plate("Brinvale_COM1", token::com1_frequency, "COM 1")); }}};
 ArtBitmap com_whole_knob{{.module = "tervalin",
                           .id = 1250,
                           .width = 50,
@@ -369,12 +371,13 @@ ArtBitmap com_lamp{{.module = "tervalin",
                     .depth = Depth::Palette8,
                     .what = "COM lamp, lit",
                     .draw = [](Canvas& c) { lamp(c, true); }}};
-ArtBitmap com2_face{{.module = "tervalin",
-                     .id = 1330,
-                     .width = 155,
-                     .height = 153,
-                     .depth = Depth::Palette8,
-                     .what = "Tervalin_COM2 plate",
-                     .draw = [](Canvas& c) { small_plate(c, com_plate("Tervalin_COM2", 870, "COM 2")); }}};
+ArtBitmap com2_face{
+    {.module = "tervalin",
+     .id = 1330,
+     .width = 155,
+     .height = 153,
+     .depth = Depth::Palette8,
+     .what = "Tervalin_COM2 plate",
+     .draw = [](Canvas& c) { small_plate(c, com_plate("Tervalin_COM2", token::com2_frequency, "COM 2")); }}};
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The NAV heads: the VOR.ILS and TACAN plates, their drums (13 x 25 cells),
 // knobs, pointer marks and lamp.
+#include "host_numbers.h"
 #include "radios/radio_parts.h"
 
 namespace {
@@ -32,13 +33,14 @@ SmallPlate nav_plate(const std::string& gauge, int32_t token, const std::string&
             .fraction_detents = knob_detents(gauge, 7, token, nav_channel_codes())};
 }
 
-ArtBitmap nav1_face{{.module = "tervalin",
-                     .id = 380,
-                     .width = 155,
-                     .height = 153,
-                     .depth = Depth::Palette8,
-                     .what = "Tervalin_NAV1 plate (VOR.ILS)",
-                     .draw = [](Canvas& c) { small_plate(c, nav_plate("Tervalin_NAV1", 24, "VOR.ILS")); }}};
+ArtBitmap nav1_face{
+    {.module = "tervalin",
+     .id = 380,
+     .width = 155,
+     .height = 153,
+     .depth = Depth::Palette8,
+     .what = "Tervalin_NAV1 plate (VOR.ILS)",
+     .draw = [](Canvas& c) { small_plate(c, nav_plate("Tervalin_NAV1", token::nav1_frequency, "VOR.ILS")); }}};
 ArtBitmap nav_whole_knob{{.module = "tervalin",
                           .id = 390,
                           .width = 50,
@@ -113,12 +115,13 @@ ArtBitmap nav_lamp{{.module = "tervalin",
                     .depth = Depth::Palette8,
                     .what = "NAV lamp, lit",
                     .draw = [](Canvas& c) { lamp(c, true); }}};
-ArtBitmap nav2_face{{.module = "tervalin",
-                     .id = 460,
-                     .width = 155,
-                     .height = 153,
-                     .depth = Depth::Palette8,
-                     .what = "Tervalin_NAV2 plate (TACAN)",
-                     .draw = [](Canvas& c) { small_plate(c, nav_plate("Tervalin_NAV2", 27, "TACAN")); }}};
+ArtBitmap nav2_face{
+    {.module = "tervalin",
+     .id = 460,
+     .width = 155,
+     .height = 153,
+     .depth = Depth::Palette8,
+     .what = "Tervalin_NAV2 plate (TACAN)",
+     .draw = [](Canvas& c) { small_plate(c, nav_plate("Tervalin_NAV2", token::nav2_frequency, "TACAN")); }}};
 
 }  // namespace

@@ -26,12 +26,14 @@ extern Gauge fuel_flow_gauge;
 extern Gauge hydraulic_pressure_gauge;
 extern Gauge voltmeter_gauge;
 
-// Radios: the COM and NAV control heads.
+// Radios: the COM, NAV, ADF and transponder control heads.
 extern Gauge tervalin_nav1_gauge;
 extern Gauge tervalin_nav2_gauge;
 extern Gauge brinvale_com1_gauge;
 extern Gauge tervalin_com2_gauge;
 extern Gauge tervalin_com1_gauge;
+extern Gauge tervalin_adf_gauge;
+extern Gauge tervalin_xpdr_gauge;
 
 // Flight instruments
 extern Gauge airspeed_gauge;

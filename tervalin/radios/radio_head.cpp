@@ -14,6 +14,8 @@ RadioHead com1_head = {.powered = 1, .whole_mhz = 0, .decimals = 0};
 RadioHead com2_head = {.powered = 1, .whole_mhz = 0, .decimals = 0};
 RadioHead nav1_head = {.powered = 1, .whole_mhz = 0, .decimals = 0};
 RadioHead nav2_head = {.powered = 1, .whole_mhz = 0, .decimals = 0};
+RadioHead adf_head = {.powered = 1};
+RadioHead xpdr_head = {.powered = 1};
 
 namespace {
 

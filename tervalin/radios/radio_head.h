@@ -20,8 +20,12 @@ namespace tervalin {
 
 struct RadioHead {
     int32_t powered;   // 1 = switched on; forced to 0 when a head gauge is installed
-    double whole_mhz;  // last decoded whole megahertz
-    double decimals;   // last decoded two decimals, 0 ... 99
+    double whole_mhz;  // COM, NAV: last decoded whole megahertz
+    double decimals;   // COM, NAV: last decoded two decimals, 0 ... 99
+    int32_t tone;      // ADF: the tone switch on; forced to 0 at install
+    double whole_khz;  // ADF: last decoded whole kilohertz, 0 ... 1999
+    double tenths;     // ADF: last decoded tenths digit
+    double code;       // transponder: last decoded code as a decimal number, 0 ... 9999
 };
 
 // Defined with the radio-head callbacks. Every head starts powered (1) at
@@ -30,6 +34,8 @@ extern RadioHead com1_head;
 extern RadioHead com2_head;
 extern RadioHead nav1_head;
 extern RadioHead nav2_head;
+extern RadioHead adf_head;
+extern RadioHead xpdr_head;
 
 // Sent (value 0) when a head is installed and, where the binding says so,
 // when it is switched off.
