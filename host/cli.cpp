@@ -59,7 +59,6 @@ Run add_probe(CLI::App& app) {
         Host host;
         run_scenario(host, scenario);
         out << dump_json(probe_document(host)) << "\n";
-        if (!out.flush()) throw HostError("cannot write the document to the standard output");
         return 0;
     };
 }
@@ -106,7 +105,12 @@ int run_cli(const std::vector<std::string>& arguments, std::ostream& out, std::o
 
     try {
         for (auto& [sub, run] : commands)
-            if (sub->parsed()) return run(out, err);
+            if (sub->parsed()) {
+                const int status = run(out, err);
+                // A document lost to a full disk is no success.
+                if (!out.flush()) throw HostError("cannot write to the standard output");
+                return status;
+            }
     } catch (const HostError& e) {
         err << "gaugehost: " << e.what() << "\n";
         return 2;

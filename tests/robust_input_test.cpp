@@ -172,9 +172,9 @@ TEST(BadInput, PanelAndStateFilesAreRefusedWithOneLine) {
         {{"--state", ""}, "--state '': expected a state file"},
     };
     for (const auto& [extra, message] : arguments) {
-        std::vector<std::string> all = extra[0] == "--panel"
-                                           ? std::vector<std::string>{"render", "--module", kTervalin, "-o", dir.string()}
-                                           : place;
+        std::vector<std::string> all =
+            extra[0] == "--panel" ? std::vector<std::string>{"render", "--module", kTervalin, "-o", dir.string()}
+                                  : place;
         all.insert(all.end(), extra.begin(), extra.end());
         expect_one_line_error(run_gaugehost(all), message);
     }
@@ -186,8 +186,8 @@ TEST(BadInput, PictureSizesAreCheckedBeforeDecoding) {
         uint32_t width, height;
         bool refused_for_size;
     };
-    for (const Case& c : {Case{40000, 1, true}, Case{20000, 20000, true}, Case{60000, 60000, true},
-                          Case{16, 16, false}}) {
+    for (const Case& c :
+         {Case{40000, 1, true}, Case{20000, 20000, true}, Case{60000, 60000, true}, Case{16, 16, false}}) {
         std::string why;
         EXPECT_FALSE(gaugehost::decode_png(png_header(c.width, c.height), &why).has_value());
         EXPECT_EQ(why.find("more than the host draws") != std::string::npos, c.refused_for_size)
@@ -198,16 +198,10 @@ TEST(BadInput, PictureSizesAreCheckedBeforeDecoding) {
     // The rendered picture itself: a window times its scale.
     const fs::path dir = temp_folder("scale");
     write(dir / "p.cfg", "[Window00]\nsize_mm=16000,16000\ngauge00=Tervalin!Airspeed, 0, 0\n");
-    expect_one_line_error(run_gaugehost({"render",
-                                         "--module",
-                                         kTervalin,
-                                         "--panel",
-                                         (dir / "p.cfg").string(),
-                                         "--scale",
-                                         "2",
-                                         "-o",
-                                         dir.string()}),
-                          "a picture of 32000 x 32000 pixels is more than the host draws");
+    expect_one_line_error(
+        run_gaugehost(
+            {"render", "--module", kTervalin, "--panel", (dir / "p.cfg").string(), "--scale", "2", "-o", dir.string()}),
+        "a picture of 32000 x 32000 pixels is more than the host draws");
     fs::remove_all(dir);
 }
 
@@ -222,7 +216,11 @@ TEST(BadInput, ArgumentsOutOfRangeAreRefused) {
         {{"--set", "0=1"}, "--set 0=1: '0' is not a variable token"},
         {{"--set", "-1=1"}, "--set -1=1: '-1' is not a variable token"},
         {{"--set", "0x3d=1"}, "--set 0x3d=1: '0x3d' is not a variable token"},
-        {{"--set", std::string("61=2\0" "5", 6)}, "--set 61=2\\x005: '2\\x005' is not a number"},
+        {{"--set",
+          std::string("61=2\0"
+                      "5",
+                      6)},
+         "--set 61=2\\x005: '2\\x005' is not a number"},
     };
     for (const auto& [extra, message] : cases) {
         std::vector<std::string> arguments{"--place", "Airspeed"};
@@ -232,9 +230,13 @@ TEST(BadInput, ArgumentsOutOfRangeAreRefused) {
 }
 
 TEST(BadInput, TextThatIsNotUtf8IsReplacedInTheDocument) {
-    const auto result = test_support::probe({"--place", "Airspeed:a\xff\xfe" "b"});
+    const auto result = test_support::probe({"--place",
+                                             "Airspeed:a\xff\xfe"
+                                             "b"});
     ASSERT_EQ(result.status, 0) << result.err;
-    EXPECT_EQ(result.json()["instances"][0]["param"], "a\xEF\xBF\xBD\xEF\xBF\xBD" "b");
+    EXPECT_EQ(result.json()["instances"][0]["param"],
+              "a\xEF\xBF\xBD\xEF\xBF\xBD"
+              "b");
 }
 
 TEST(BadInput, LargeFiniteValuesStillDraw) {
@@ -257,6 +259,7 @@ TEST(BadInput, AFullDiskIsAnError) {
     const std::string commands[] = {
         exe + " probe --module " + kTervalin + " --place Airspeed > /dev/full 2>/dev/null",
         exe + " render --module " + kTervalin + " --place Airspeed -o /dev/full > /dev/null 2>&1",
+        exe + " list " + kTervalin + " > /dev/full 2>/dev/null",
     };
     for (const std::string& command : commands) {
         const int status = std::system(command.c_str());
