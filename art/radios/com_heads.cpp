@@ -15,6 +15,8 @@ using namespace radio_art;
 // --- "Tervalin_COM1": 15 x 19 drum cells ---------------------------------
 
 constexpr double kWideCell = 19;
+// The two toggle switches, pivot at (20, 25).
+constexpr Toggle kCom1Toggle = {.x = 20, .y = 25, .nut = 9, .hole = 5, .length = 20};
 
 // Five-position rotary selector: centre of the 60 x 60 picture, and the
 // directions of its positions, lower left to lower right.
@@ -174,46 +176,20 @@ ArtBitmap com1_hundredths_window{{.module = "tervalin",
                                   .what = "COM1 hundredths window",
                                   .draw = window_mask}};
 
-void toggle(Canvas& c, int dir) {
-    cairo_t* cr = c.cr;
-    const double cx = 20, cy = 25;
-    cairo_arc(cr, cx, cy, 9, 0, 2 * kPi);
-    art::set_colour(cr, {0.62, 0.63, 0.65});
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy, 5, 0, 2 * kPi);
-    art::set_colour(cr, art::kNearBlack);
-    cairo_fill(cr);
-    cairo_pattern_t* bat = cairo_pattern_create_linear(cx - 4, 0, cx + 4, 0);
-    cairo_pattern_add_color_stop_rgb(bat, 0, 0.55, 0.56, 0.58);
-    cairo_pattern_add_color_stop_rgb(bat, 0.4, 0.97, 0.97, 0.98);
-    cairo_pattern_add_color_stop_rgb(bat, 1, 0.45, 0.46, 0.48);
-    cairo_set_source(cr, bat);
-    cairo_move_to(cr, cx - 3, cy);
-    cairo_line_to(cr, cx - 4.5, cy + dir * 20);
-    cairo_line_to(cr, cx + 4.5, cy + dir * 20);
-    cairo_line_to(cr, cx + 3, cy);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-    cairo_pattern_destroy(bat);
-    cairo_arc(cr, cx, cy + dir * 20, 4.5, 0, 2 * kPi);
-    art::set_colour(cr, {0.85, 0.86, 0.87});
-    cairo_fill(cr);
-}
-
 ArtBitmap com1_switch_first{{.module = "tervalin",
                              .id = 3160,
                              .width = 40,
                              .height = 50,
                              .depth = Depth::Palette8,
                              .what = "toggle switch, up",
-                             .draw = [](Canvas& c) { toggle(c, -1); }}};
+                             .draw = [](Canvas& c) { toggle(c, kCom1Toggle, -1); }}};
 ArtBitmap com1_switch_second{{.module = "tervalin",
                               .id = 3161,
                               .width = 40,
                               .height = 50,
                               .depth = Depth::Palette8,
                               .what = "toggle switch, down",
-                              .draw = [](Canvas& c) { toggle(c, +1); }}};
+                              .draw = [](Canvas& c) { toggle(c, kCom1Toggle, +1); }}};
 ArtBitmap com1_lamp_dark{{.module = "tervalin",
                           .id = 3170,
                           .width = 13,

@@ -271,4 +271,38 @@ inline void pointer_mark(Canvas& c, double from_x, double to_x) {
     cairo_stroke(cr);
 }
 
+// A toggle switch: a nut around the pivot and a bat lever thrown down
+// (dir +1) or up (dir -1).
+struct Toggle {
+    double x, y;    // the pivot
+    double nut;     // the nut's radius
+    double hole;    // the hole's radius
+    double length;  // pivot to the bat's tip
+};
+
+inline void toggle(Canvas& c, const Toggle& t, int dir) {
+    cairo_t* cr = c.cr;
+    cairo_arc(cr, t.x, t.y, t.nut, 0, 2 * kPi);
+    art::set_colour(cr, {0.62, 0.63, 0.65});
+    cairo_fill(cr);
+    cairo_arc(cr, t.x, t.y, t.hole, 0, 2 * kPi);
+    art::set_colour(cr, art::kNearBlack);
+    cairo_fill(cr);
+    cairo_pattern_t* bat = cairo_pattern_create_linear(t.x - 4, 0, t.x + 4, 0);
+    cairo_pattern_add_color_stop_rgb(bat, 0, 0.55, 0.56, 0.58);
+    cairo_pattern_add_color_stop_rgb(bat, 0.4, 0.97, 0.97, 0.98);
+    cairo_pattern_add_color_stop_rgb(bat, 1, 0.45, 0.46, 0.48);
+    cairo_set_source(cr, bat);
+    cairo_move_to(cr, t.x - 3, t.y);
+    cairo_line_to(cr, t.x - 4.5, t.y + dir * t.length);
+    cairo_line_to(cr, t.x + 4.5, t.y + dir * t.length);
+    cairo_line_to(cr, t.x + 3, t.y);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_pattern_destroy(bat);
+    cairo_arc(cr, t.x, t.y + dir * t.length, 4.5, 0, 2 * kPi);
+    art::set_colour(cr, {0.85, 0.86, 0.87});
+    cairo_fill(cr);
+}
+
 }  // namespace radio_art

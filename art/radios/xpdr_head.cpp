@@ -11,6 +11,8 @@ using art::Depth;
 using namespace radio_art;
 
 constexpr double kCell = 17;
+// The ON/OFF toggle: its pivot, and a bat long enough to reach the marks.
+constexpr Toggle kToggle = {.x = 14, .y = 34, .nut = 8, .hole = 4.5, .length = 26};
 
 void faceplate(Canvas& c) {
     cairo_t* cr = c.cr;
@@ -75,33 +77,6 @@ void ident_button(Canvas& c, bool pressed) {
     cairo_stroke(cr);
 }
 
-// The ON/OFF toggle: a bat lever from the pivot down (OFF) or up (ON).
-void toggle(Canvas& c, int dir) {
-    cairo_t* cr = c.cr;
-    const double cx = 14, cy = 34;
-    cairo_arc(cr, cx, cy, 8, 0, 2 * kPi);
-    art::set_colour(cr, {0.62, 0.63, 0.65});
-    cairo_fill(cr);
-    cairo_arc(cr, cx, cy, 4.5, 0, 2 * kPi);
-    art::set_colour(cr, art::kNearBlack);
-    cairo_fill(cr);
-    cairo_pattern_t* bat = cairo_pattern_create_linear(cx - 4, 0, cx + 4, 0);
-    cairo_pattern_add_color_stop_rgb(bat, 0, 0.55, 0.56, 0.58);
-    cairo_pattern_add_color_stop_rgb(bat, 0.4, 0.97, 0.97, 0.98);
-    cairo_pattern_add_color_stop_rgb(bat, 1, 0.45, 0.46, 0.48);
-    cairo_set_source(cr, bat);
-    cairo_move_to(cr, cx - 3, cy);
-    cairo_line_to(cr, cx - 4.5, cy + dir * 26);
-    cairo_line_to(cr, cx + 4.5, cy + dir * 26);
-    cairo_line_to(cr, cx + 3, cy);
-    cairo_close_path(cr);
-    cairo_fill(cr);
-    cairo_pattern_destroy(bat);
-    cairo_arc(cr, cx, cy + dir * 26, 4.5, 0, 2 * kPi);
-    art::set_colour(cr, {0.85, 0.86, 0.87});
-    cairo_fill(cr);
-}
-
 ArtBitmap xpdr_face{{.module = "tervalin",
                      .id = 3300,
                      .width = 261,
@@ -129,14 +104,14 @@ ArtBitmap xpdr_switch_off{{.module = "tervalin",
                            .height = 68,
                            .depth = Depth::Palette8,
                            .what = "XPDR toggle at OFF (down)",
-                           .draw = [](Canvas& c) { toggle(c, +1); }}};
+                           .draw = [](Canvas& c) { toggle(c, kToggle, +1); }}};
 ArtBitmap xpdr_switch_on{{.module = "tervalin",
                           .id = 3321,
                           .width = 28,
                           .height = 68,
                           .depth = Depth::Palette8,
                           .what = "XPDR toggle at ON (up)",
-                          .draw = [](Canvas& c) { toggle(c, -1); }}};
+                          .draw = [](Canvas& c) { toggle(c, kToggle, -1); }}};
 ArtBitmap xpdr_lamp{{.module = "tervalin",
                      .id = 3330,
                      .width = 12,
