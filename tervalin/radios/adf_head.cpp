@@ -188,13 +188,7 @@ FailureBinding adf_failures[] = {
 constexpr uint32_t kDigitStrip = 1180;  // 0 ... 9 and 0 again; window 1181
 
 constexpr MovingImage adf_drum(int32_t x, VariableToken token, ValueCallback callback) {
-    return {.header = {.bitmap = kDigitStrip, .x = x, .y = 45, .failures = adf_failures, .image_flags = kDrawMoving},
-            .x_min = 0,
-            .x_max = 0,
-            .y_variable = {.token = token},
-            .y_min = 0,
-            .y_max = 10,
-            .y_callback = callback};
+    return head_drum(kDigitStrip, x, 45, adf_failures, 10, callback, token);
 }
 
 // Each knob turns half a turn per 5 of its value.

@@ -41,6 +41,19 @@ extern RadioHead xpdr_head;
 // when it is switched off.
 inline constexpr KeyEvent kEventRadioHeadOff = 65832;
 
+// A head's digit drum: the strip at `bitmap`, its window at bitmap + 1, run
+// from 0 to `y_max` by the drum's callback; the token is only declared.
+constexpr MovingImage head_drum(uint32_t bitmap, int32_t x, int32_t y, FailureBinding* failures, double y_max,
+                                ValueCallback callback, VariableToken token = 0) {
+    return {.header = {.bitmap = bitmap, .x = x, .y = y, .failures = failures, .image_flags = kDrawMoving},
+            .x_min = 0,
+            .x_max = 0,
+            .y_variable = {.token = token},
+            .y_min = 0,
+            .y_max = y_max,
+            .y_callback = callback};
+}
+
 // Whole megahertz of the frequency code behind a token (looked up now).
 double com_whole_mhz(VariableToken frequency);
 double nav_whole_mhz(VariableToken frequency);

@@ -76,12 +76,7 @@ struct SmallHead {
     static FailureBinding failures[3];
 
     static constexpr MovingImage drum(uint32_t bitmap, HeadPoint at, double y_max, ValueCallback callback) {
-        return {.header = {.bitmap = bitmap, .x = at.x, .y = at.y, .failures = failures, .image_flags = kDrawMoving},
-                .x_min = 0,
-                .x_max = 0,
-                .y_min = 0,
-                .y_max = y_max,
-                .y_callback = callback};
+        return head_drum(bitmap, at.x, at.y, failures, y_max, callback);
     }
     static constexpr kit::Box box(HeadBox b) { return {.x = b.x, .y = b.y, .width = b.width, .height = b.height}; }
 

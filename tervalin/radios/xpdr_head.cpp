@@ -93,13 +93,7 @@ FailureBinding xpdr_failures[] = {
 constexpr uint32_t kDigitStrip = 3310;  // 0 ... 9 and 0 again; window 3311
 
 constexpr MovingImage xpdr_drum(int32_t x, VariableToken token, ValueCallback callback) {
-    return {.header = {.bitmap = kDigitStrip, .x = x, .y = 59, .failures = xpdr_failures, .image_flags = kDrawMoving},
-            .x_min = 0,
-            .x_max = 0,
-            .y_variable = {.token = token},
-            .y_min = 0,
-            .y_max = 10,
-            .y_callback = callback};
+    return head_drum(kDigitStrip, x, 59, xpdr_failures, 10, callback, token);
 }
 
 // Faceplate, units, tens, hundreds and thousands drums, IDENT button,
